@@ -14,6 +14,8 @@ cModule::cModule()
 
 cModule::~cModule()
 {
+    if (cInterpreter* interpreter = cInterpreter::Get())
+        interpreter->ForgetModule(this);
     properties.ClearAndDelete();
     while (groups.Count() > 0)
         LeaveGroup(groups.At(0)->name);

@@ -1,0 +1,80 @@
+// cJobHandler: the job thread's loop and the queue under its lock.
+#include "script/cJobHandler.h"
+
+#include "base/TrackedAllocator.h"
+#include "base/cConsole.h"
+#include "platform/cClock.h"
+
+cJobHandler::cJobHandler()
+{
+    thread = std::thread([this] { Run(); });
+    ConsolePrint("JobHandler: Initialized.");
+}
+
+cJobHandler::~cJobHandler()
+{
+    stopRequested = true;
+    if (thread.joinable())
+        thread.join();
+    std::lock_guard<std::mutex> guard(lock);
+    for (cJob* job : queue)
+    {
+        if (job->worker)
+            job->worker->pendingJobs -= 1;
+        delete job;
+    }
+    queue.Clear();
+    queuedJobs = 0;
+}
+
+void cJobHandler::Queue(cWorker* worker, int id, const cString& text)
+{
+    cJob* job = QNEW cJob;
+    job->worker = worker;
+    job->id = id;
+    job->Parse(text);
+    std::lock_guard<std::mutex> guard(lock);
+    if (worker)
+        worker->pendingJobs += 1;
+    queue.Add(job);
+    queuedJobs += 1;
+}
+
+void cJobHandler::YieldIfBusy() const
+{
+    if (HasPendingJobs())
+        SleepMilliseconds(yieldSleep);
+}
+
+void cJobHandler::WaitUntilIdle(uint32_t pollMilliseconds) const
+{
+    while (HasPendingJobs())
+        SleepMilliseconds(pollMilliseconds);
+}
+
+void cJobHandler::Run()
+{
+    LowerCurrentThreadPriority();
+    while (!stopRequested)
+    {
+        cJob* job = nullptr;
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            if (queue.Count() > 0)
+                job = queue[0];
+        }
+        if (!job)
+        {
+            SleepMilliseconds(idleSleep);
+            continue;
+        }
+        if (job->worker)
+            job->worker->DoJob(*job);
+        std::lock_guard<std::mutex> guard(lock);
+        if (job->worker)
+            job->worker->pendingJobs -= 1;
+        queue.Remove(0);
+        queuedJobs -= 1;
+        delete job;
+    }
+}
