@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <atomic>
 #include <mutex>
 #include <new>
 
@@ -48,14 +49,28 @@ struct SourceFileTable
 {
     char names[kMaxSourceFiles][kMaxSourceFileName + 1];
     int count;
-    // Recently seen name pointers; source file names are literals, so the pointer is a cheap key.
-    const char* cachedPointer[64];
-    int cachedIndex[64];
+};
+
+// Per-class counters are atomic so that the common paths take no lock; the lock guards the
+// source-file table only.
+struct ClassCounters
+{
+    std::atomic<int64_t> blocksInUse;
+    std::atomic<int64_t> bytesInUse;
 };
 
 std::mutex allocatorLock;
-TrackedClassStats classStats[kTrackedClassCount];
+ClassCounters classStats[kTrackedClassCount];
 SourceFileTable sourceFiles;
+
+// Source file names are literals, so their pointers are cheap keys; each thread remembers the
+// indices it looked up recently.
+struct FileIndexCache
+{
+    const char* pointer[64];
+    int index[64];
+};
+thread_local FileIndexCache fileIndexCache;
 
 BlockHeader* HeaderOf(const void* pointer)
 {
@@ -63,27 +78,33 @@ BlockHeader* HeaderOf(const void* pointer)
                                           sizeof(BlockHeader));
 }
 
-// Called with the lock held.
+int LookUpSourceFile(const char* file)
+{
+    std::lock_guard<std::mutex> guard(allocatorLock);
+    int index = 0;
+    while (index < sourceFiles.count && std::strncmp(sourceFiles.names[index], file, kMaxSourceFileName) != 0)
+        ++index;
+    if (index < sourceFiles.count)
+        return index;
+    if (sourceFiles.count == kMaxSourceFiles)
+        return kMaxSourceFiles;
+    std::strncpy(sourceFiles.names[index], file, kMaxSourceFileName);
+    sourceFiles.names[index][kMaxSourceFileName] = 0;
+    ++sourceFiles.count;
+    return index;
+}
+
 int SourceFileIndex(const char* file)
 {
     if (!file)
         file = "<unknown>";
     const size_t slot = (reinterpret_cast<uintptr_t>(file) >> 3) & 63;
-    if (sourceFiles.cachedPointer[slot] == file)
-        return sourceFiles.cachedIndex[slot];
-    int index = 0;
-    while (index < sourceFiles.count && std::strncmp(sourceFiles.names[index], file, kMaxSourceFileName) != 0)
-        ++index;
-    if (index == sourceFiles.count)
-    {
-        if (sourceFiles.count == kMaxSourceFiles)
-            return kMaxSourceFiles;
-        std::strncpy(sourceFiles.names[index], file, kMaxSourceFileName);
-        sourceFiles.names[index][kMaxSourceFileName] = 0;
-        ++sourceFiles.count;
-    }
-    sourceFiles.cachedPointer[slot] = file;
-    sourceFiles.cachedIndex[slot] = index;
+    FileIndexCache& cache = fileIndexCache;
+    if (cache.pointer[slot] == file)
+        return cache.index[slot];
+    const int index = LookUpSourceFile(file);
+    cache.pointer[slot] = file;
+    cache.index[slot] = index;
     return index;
 }
 
@@ -96,22 +117,20 @@ size_t ClassReserve(size_t size)
 
 void Record(BlockHeader* header, size_t size, const char* file, int line)
 {
-    std::lock_guard<std::mutex> guard(allocatorLock);
     header->size = size;
     header->file = SourceFileIndex(file);
     header->line = line;
     header->classIndex = uint16_t(TrackedClassIndex(size));
-    TrackedClassStats& stats = classStats[header->classIndex];
-    stats.blocksInUse += 1;
-    stats.bytesInUse += int64_t(size);
+    ClassCounters& stats = classStats[header->classIndex];
+    stats.blocksInUse.fetch_add(1, std::memory_order_relaxed);
+    stats.bytesInUse.fetch_add(int64_t(size), std::memory_order_relaxed);
 }
 
 void Unrecord(BlockHeader* header)
 {
-    std::lock_guard<std::mutex> guard(allocatorLock);
-    TrackedClassStats& stats = classStats[header->classIndex];
-    stats.blocksInUse -= 1;
-    stats.bytesInUse -= int64_t(header->size);
+    ClassCounters& stats = classStats[header->classIndex];
+    stats.blocksInUse.fetch_sub(1, std::memory_order_relaxed);
+    stats.bytesInUse.fetch_sub(int64_t(header->size), std::memory_order_relaxed);
 }
 
 // Takes a block from the C heap with room for reserve bytes, aligned to alignment.
@@ -182,11 +201,31 @@ void* TrackedRealloc(void* pointer, size_t size, const char* file, int line)
     if (!pointer)
         return AllocateBlock(size, ClassReserve(size), kDefaultAlignment, file, line);
     BlockHeader* header = HeaderOf(pointer);
+    if (size == header->size && header->offset == sizeof(BlockHeader))
+    {
+        // The same request again (a short string reassigned): only the source position may move.
+        header->file = SourceFileIndex(file);
+        header->line = line;
+        return pointer;
+    }
     if (size <= header->reserve && header->offset == sizeof(BlockHeader))
     {
-        Unrecord(header);
+        // The block stays: only its record and the counters change.
+        const int classIndex = TrackedClassIndex(size);
+        if (classIndex == header->classIndex)
+        {
+            classStats[classIndex].bytesInUse.fetch_add(int64_t(size) - int64_t(header->size),
+                                                         std::memory_order_relaxed);
+            header->size = size;
+            header->file = SourceFileIndex(file);
+            header->line = line;
+        }
+        else
+        {
+            Unrecord(header);
+            Record(header, size, file, line);
+        }
         QORN_UNPOISON(pointer, header->reserve);
-        Record(header, size, file, line);
         QORN_POISON(static_cast<char*>(pointer) + size, header->reserve - size);
         return pointer;
     }
@@ -209,8 +248,8 @@ TrackedClassStats GetTrackedClassStats(int classIndex)
     TrackedClassStats stats;
     if (classIndex < 0 || classIndex >= kTrackedClassCount)
         return stats;
-    std::lock_guard<std::mutex> guard(allocatorLock);
-    stats = classStats[classIndex];
+    stats.blocksInUse = classStats[classIndex].blocksInUse.load(std::memory_order_relaxed);
+    stats.bytesInUse = classStats[classIndex].bytesInUse.load(std::memory_order_relaxed);
     stats.blockSize = int64_t(32) << classIndex;
     return stats;
 }
@@ -242,8 +281,7 @@ int TrackedSourceFileCount()
 
 void TrackedShutdown()
 {
-    std::lock_guard<std::mutex> guard(allocatorLock);
-    std::memset(sourceFiles.cachedPointer, 0, sizeof(sourceFiles.cachedPointer));
+    // The tables are static and live blocks still refer to them; there is nothing to release.
 }
 
 // Every new and delete of the program passes through the tracker; plain new is recorded

@@ -39,7 +39,6 @@ CommandArgument& cCommand::AddArgument()
 void cCommand::Parse(const char* text, int length)
 {
     ClearArguments();
-    word = "<NULL>";
     cTokenizer tokens(text, length);
     const char* token = nullptr;
     int tokenLength = 0;
@@ -54,4 +53,6 @@ void cCommand::Parse(const char* text, int length)
         }
         AddArgument().Set(token, tokenLength);
     }
+    if (first)
+        word = "<NULL>";
 }

@@ -7,6 +7,7 @@
 #include "script/cFileSystem.h"
 #include "script/cTokenizer.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 
@@ -54,6 +55,29 @@ struct CallPool
 };
 
 thread_local CallPool callPool;
+
+// Recent command lookups by class word and command word. An entry is good while the registry
+// has not changed since (the generation counts registrations and interpreters).
+struct CommandCacheEntry
+{
+    const cCommand* command = nullptr;
+    uint32_t generation = 0;
+    cString ownerClass;
+    cString word;
+};
+constexpr int kCommandCacheSize = 64;
+thread_local CommandCacheEntry commandCache[kCommandCacheSize];
+std::atomic<uint32_t> registryGeneration{1};
+
+int CommandCacheSlot(const cString& ownerClass, const cString& word)
+{
+    uint32_t h = uint32_t(word.Length()) * 31u + uint32_t(ownerClass.Length());
+    for (int i = 0; i < word.Length(); ++i)
+        h = h * 31u + uint8_t(word[i]);
+    if (ownerClass.Length() > 0)
+        h = h * 31u + uint8_t(ownerClass[0]) + uint8_t(ownerClass.Last()) * 7u;
+    return int(h % kCommandCacheSize);
+}
 thread_local cString scratchKey;
 thread_local cString scratchName;
 
@@ -73,6 +97,7 @@ cInterpreter::cInterpreter()
     name = "Interpreter";
     className = "INTERPRETER";
     current_ = this;
+    registryGeneration.fetch_add(1, std::memory_order_relaxed);
     RegisterSystemCommands();
     if (!HasClassCommands(className))
         AddCommand(this, kChar, "char 0020 32");
@@ -97,6 +122,7 @@ cInterpreter::~cInterpreter()
     constants.ClearAndDelete();
     texts.ClearAndDelete();
     characters.ClearAndDelete();
+    registryGeneration.fetch_add(1, std::memory_order_relaxed);
     if (current_ == this)
         current_ = nullptr;
 }
@@ -140,6 +166,7 @@ bool cInterpreter::Register(const cString& owner, bool isSystem, int id, const c
         return false;
     }
     commands.Insert(command);
+    registryGeneration.fetch_add(1, std::memory_order_relaxed);
     return true;
 }
 
@@ -233,6 +260,20 @@ void cInterpreter::ForgetModule(const cModule* module)
 // ---- Execution ----
 
 const cCommand* cInterpreter::FindCommand(const cString& ownerClass, const cString& word) const
+{
+    CommandCacheEntry& cached = commandCache[CommandCacheSlot(ownerClass, word)];
+    const uint32_t generation = registryGeneration.load(std::memory_order_relaxed);
+    if (cached.generation == generation && cached.word == word && cached.ownerClass == ownerClass)
+        return cached.command;
+    const cCommand* found = LookUpCommand(ownerClass, word);
+    cached.command = found;
+    cached.generation = generation;
+    cached.ownerClass = ownerClass;
+    cached.word = word;
+    return found;
+}
+
+const cCommand* cInterpreter::LookUpCommand(const cString& ownerClass, const cString& word) const
 {
     scratchKey = ownerClass;
     scratchKey += "/";
@@ -362,17 +403,20 @@ void cInterpreter::RunText(const char* text, int length)
 {
     const char* end = text + length;
     const char* lineStart = text;
-    for (const char* at = text; at < end;)
+    const char* at = text;
+    while (at < end)
     {
-        if (at + 1 < end && at[0] == '\r' && at[1] == '\n')
+        const char* carriageReturn = static_cast<const char*>(std::memchr(at, '\r', size_t(end - at)));
+        if (!carriageReturn || carriageReturn + 1 >= end)
+            break;
+        if (carriageReturn[1] != '\n')
         {
-            if (Execute(lineStart, int(at - lineStart), nullptr))
-                return;
-            at += 2;
-            lineStart = at;
+            at = carriageReturn + 1;
             continue;
         }
-        ++at;
+        if (Execute(lineStart, int(carriageReturn - lineStart), nullptr))
+            return;
+        at = lineStart = carriageReturn + 2;
     }
     if (lineStart < end)
         Execute(lineStart, int(end - lineStart), nullptr);
@@ -553,13 +597,19 @@ void cInterpreter::SetPropertyFromCall(const cCommand& call)
 {
     cModule* module = currentModule;
     const cString& propertyName = call.Argument(0).text;
-    if (module->HasStringProperty(propertyName))
+    cProperty* property = module->FindProperty(propertyName);
+    if (property && property->isString)
     {
         module->SetStringProperty(propertyName, call.Argument(1).text);
         return;
     }
     for (int k = 1; k < call.ArgumentCount(); ++k)
-        module->SetProperty(propertyName, k - 1, call.Argument(k).value);
+    {
+        if (property)
+            module->SetProperty(*property, k - 1, call.Argument(k).value);
+        else
+            module->SetProperty(propertyName, k - 1, call.Argument(k).value);
+    }
 }
 
 void cInterpreter::PrintProperty(const cString& propertyName)

@@ -79,6 +79,7 @@ private:
     bool Register(const cString& owner, bool isSystem, int id, const char* commandTemplate);
     cModule* ResolveComponent(const char* text, int length, cModule* target, cModule* module);
     const cCommand* FindCommand(const cString& ownerClass, const cString& word) const;
+    const cCommand* LookUpCommand(const cString& ownerClass, const cString& word) const;
     const cCommand* FindConstantRecord(const cString& ownerClass, const cString& text) const;
     bool ExecuteSystem(cCommand& call);
     void RunNested(const cString& fileName, bool onlyIfExists);

@@ -143,9 +143,14 @@ void cModule::SetProperty(const cString& propertyName, int component, float valu
         Log("Cannot set property '" + propertyName + "'. Property not found.", 2);
         return;
     }
-    property->Set(component, value);
-    if (property->id >= 0 && !property->locked)
-        CommitProperty(*property);
+    SetProperty(*property, component, value);
+}
+
+void cModule::SetProperty(cProperty& property, int component, float value)
+{
+    property.Set(component, value);
+    if (property.id >= 0 && !property.locked)
+        CommitProperty(property);
 }
 
 cString cModule::GetStringProperty(const cString& propertyName)

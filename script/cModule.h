@@ -37,6 +37,8 @@ public:
     cProperty* RegisterStringProperty(const char* propertyName, int id, const char* defaultText, int propertySortKey = 0);
     float GetProperty(const cString& propertyName, int component = 0);
     void SetProperty(const cString& propertyName, int component, float value);
+    // The same on a property already found.
+    void SetProperty(cProperty& property, int component, float value);
     cString GetStringProperty(const cString& propertyName);
     void SetStringProperty(const cString& propertyName, const cString& text);
     bool HasProperty(const cString& propertyName) const;

@@ -12,11 +12,29 @@ bool IsQuote(char c)
 {
     return c == '"' || c == '\'';
 }
+
+// Quoted tokens are assembled here; one per thread, reused for every token.
+thread_local cArray<char> assembled(64);
 } // namespace
 
 bool cTokenizer::Next(const char*& token, int& length)
 {
+    // The common case: a plain token with no quote in it is handed out in place.
+    while (cursor < end && IsSeparator(*cursor))
+        ++cursor;
+    const char* start = cursor;
+    while (cursor < end && !IsSeparator(*cursor) && !IsQuote(*cursor))
+        ++cursor;
+    if (cursor > start && (cursor == end || IsSeparator(*cursor)))
+    {
+        token = start;
+        length = int(cursor - start);
+        return true;
+    }
+    cArray<char>& buffer = assembled;
     buffer.Clear();
+    for (const char* c = start; c < cursor; ++c)
+        buffer.Add(*c);
     bool quoted = false;
     while (cursor < end)
     {
