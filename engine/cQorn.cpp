@@ -242,6 +242,8 @@ bool cQorn::Tick()
     if (!IsWindowInFront())
         elapsed = 0.0;
     lastElapsed = float(elapsed);
+    if (instanceGuard && instanceGuard->TakeRaiseRequest())
+        BringToFront();
     if (resetPending)
     {
         interpreter->Execute("reset", this);
@@ -258,6 +260,11 @@ bool cQorn::Tick()
     lastTick = tick;
     lastCounter = counter;
     return quitRequested;
+}
+
+void cQorn::BringToFront()
+{
+    windowVisible = true;
 }
 
 // ---- Shutdown ----

@@ -121,6 +121,8 @@ protected:
     void DestroySoundManager();
     void Reset();
     void PrintQorn(const char* text);
+    // Another start of the program asked this one to show its window in front.
+    void BringToFront();
 
 private:
     static inline cQorn* current = nullptr;
