@@ -1,0 +1,28 @@
+// cCharMapWriter: writes the character-map script, one "char XXXX n" line per character the fonts draw, which
+// the engine runs at start-up to map typed characters to glyphs.
+#pragma once
+
+#include "tools/datagen/cDataWriter.h"
+
+#include <string>
+
+class cCharset;
+
+class cCharMapWriter : public cDataWriter
+{
+public:
+    cCharMapWriter(const cCharset& glyphs, const std::string& scriptName)
+        : charset(glyphs), outputName(scriptName)
+    {
+    }
+
+    std::string Describe() const override { return "character map"; }
+    bool Write(cOutputFolder& output) override;
+
+    // The script text: "char" with four upper-case hexadecimal digits and the decimal glyph.
+    std::string Compose() const;
+
+private:
+    const cCharset& charset;
+    std::string outputName;
+};
