@@ -50,9 +50,11 @@ struct Texture
     uint32_t height = 0;
     uint32_t imageWidth = 0;
     uint32_t imageHeight = 0;
-    std::string pixels;
+    std::string bytes; // the whole file; the pixels start at byte 16
 
-    uint8_t Alpha(uint32_t x, uint32_t y) const { return uint8_t(pixels[(size_t(y) * width + x) * 4 + 3]); }
+    size_t PixelCount() const { return bytes.size() < 16 ? 0 : (bytes.size() - 16) / 4; }
+    uint8_t Byte(size_t pixel, int index) const { return uint8_t(bytes[16 + pixel * 4 + size_t(index)]); }
+    uint8_t Alpha(uint32_t x, uint32_t y) const { return Byte(size_t(y) * width + x, 3); }
 };
 
 uint32_t ReadUint32(const uint8_t* bytes)
@@ -136,16 +138,15 @@ protected:
     }
     static Texture ReadTexture(const std::string& name)
     {
-        const std::string bytes = ReadThroughEngine("Textures/" + name + ".qtx");
         Texture texture;
-        if (bytes.size() < 16)
+        texture.bytes = ReadThroughEngine("Textures/" + name + ".qtx");
+        if (texture.bytes.size() < 16)
             return texture;
-        const auto* header = reinterpret_cast<const uint8_t*>(bytes.data());
+        const auto* header = reinterpret_cast<const uint8_t*>(texture.bytes.data());
         texture.width = ReadUint32(header);
         texture.height = ReadUint32(header + 4);
         texture.imageWidth = ReadUint32(header + 8);
         texture.imageHeight = ReadUint32(header + 12);
-        texture.pixels = bytes.substr(16);
         return texture;
     }
 
@@ -271,10 +272,11 @@ TEST_F(DataTreeTest, FontSheetsAndMetricsHaveTheirLayout)
             EXPECT_EQ(texture.height, sheet.size) << name;
             EXPECT_EQ(texture.imageWidth, sheet.size) << name;
             EXPECT_EQ(texture.imageHeight, sheet.size) << name;
-            ASSERT_EQ(texture.pixels.size(), size_t(sheet.size) * sheet.size * 4) << name;
+            ASSERT_EQ(texture.bytes.size(), 16 + size_t(sheet.size) * sheet.size * 4) << name;
             size_t coloured = 0;
-            for (size_t at = 0; at < texture.pixels.size(); at += 4)
-                coloured += (texture.pixels[at] & texture.pixels[at + 1] & texture.pixels[at + 2]) != '\xFF';
+            for (size_t pixel = 0; pixel < texture.PixelCount(); ++pixel)
+                coloured +=
+                    (texture.Byte(pixel, 0) & texture.Byte(pixel, 1) & texture.Byte(pixel, 2)) != 0xFF;
             EXPECT_EQ(coloured, 0u) << name << ": glyphs are white, their coverage in alpha";
 
             // Glyph g sits in cell (g mod 32, g div 32), drawn around the middle of its cell.

@@ -5,26 +5,34 @@
 #include "tools/datagen/cImage.h"
 #include "tools/datagen/cOutputFolder.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace
 {
-void AppendInt32(std::string& bytes, uint32_t value)
+void PutUint32(char* bytes, uint32_t value)
 {
-    for (int shift = 0; shift < 32; shift += 8)
-        bytes += char((value >> shift) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes[i] = char((value >> (8 * i)) & 0xFF);
 }
 } // namespace
 
 std::string cTextureWriter::Encode(const cImage& image)
 {
-    std::string bytes;
-    bytes.reserve(16 + image.GetPixels().size() * 4);
-    AppendInt32(bytes, uint32_t(image.GetWidth()));
-    AppendInt32(bytes, uint32_t(image.GetHeight()));
-    AppendInt32(bytes, uint32_t(image.imageWidth));
-    AppendInt32(bytes, uint32_t(image.imageHeight));
+    const std::vector<uint32_t>& pixels = image.GetPixels();
+    std::string bytes(16 + pixels.size() * 4, '\0');
+    char* at = bytes.data();
+    PutUint32(at, uint32_t(image.GetWidth()));
+    PutUint32(at + 4, uint32_t(image.GetHeight()));
+    PutUint32(at + 8, uint32_t(image.imageWidth));
+    PutUint32(at + 12, uint32_t(image.imageHeight));
+    at += 16;
     // A little-endian ARGB value is stored as blue, green, red, alpha.
-    for (uint32_t argb : image.GetPixels())
-        AppendInt32(bytes, argb);
+    for (uint32_t argb : pixels)
+    {
+        PutUint32(at, argb);
+        at += 4;
+    }
     return bytes;
 }
 
