@@ -4,6 +4,7 @@
 
 #include "tools/datagen/cDataWriter.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
