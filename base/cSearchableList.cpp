@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-int cSearchableList::Search(const char* name, bool& found) const
+int cSearchableList::Search(const char* name, int length, bool& found) const
 {
     found = false;
     int lo = 0;
@@ -11,7 +11,8 @@ int cSearchableList::Search(const char* name, bool& found) const
     while (lo <= hi)
     {
         const int mid = (lo + hi) / 2;
-        const int order = std::strcmp(name, items[mid]->name.Text());
+        const cString& at = items[mid]->name;
+        const int order = cString::CompareBytes(name, length, at.Text(), at.Length());
         if (order == 0)
         {
             found = true;
@@ -27,19 +28,24 @@ int cSearchableList::Search(const char* name, bool& found) const
 
 cSearchable* cSearchableList::Find(const cString& name) const
 {
-    return Find(name.Text());
+    bool found = false;
+    const int index = Search(name.Text(), name.Length(), found);
+    return found ? items[index] : nullptr;
 }
 
 cSearchable* cSearchableList::Find(const char* name) const
 {
     bool found = false;
-    const int index = Search(name ? name : "", found);
+    const int index = Search(name ? name : "", name ? int(std::strlen(name)) : 0, found);
     return found ? items[index] : nullptr;
 }
 
 int cSearchableList::IndexOf(const cString& name) const
 {
-    return IndexOf(name.Text());
+    if (items.Count() == 0)
+        return -1;
+    bool found = false;
+    return Search(name.Text(), name.Length(), found);
 }
 
 int cSearchableList::IndexOf(const char* name) const
@@ -47,7 +53,7 @@ int cSearchableList::IndexOf(const char* name) const
     if (items.Count() == 0)
         return -1;
     bool found = false;
-    return Search(name ? name : "", found);
+    return Search(name ? name : "", name ? int(std::strlen(name)) : 0, found);
 }
 
 bool cSearchableList::Contains(const cSearchable* object) const
@@ -65,13 +71,19 @@ void cSearchableList::MakeUniqueName(const cSearchableList& list, cSearchable* o
         int runStart = name.Length();
         while (runStart > 0 && name[runStart - 1] >= '0' && name[runStart - 1] <= '9')
             --runStart;
-        const int runLength = name.Length() - runStart;
-        long long number = 0;
-        for (int i = runStart; i < name.Length(); ++i)
-            number = number * 10 + (name[i] - '0');
-        // The run keeps its width (leading zeros stay) and may grow wider.
-        const cString digits = cString::Format("%0*lld", runLength, number + 1);
-        object->name = name.Left(runStart) + digits;
+        // The run, read as a number, goes up by one and keeps its width (leading zeros stay);
+        // a carry out of the first digit makes it wider. Counting on the digits themselves
+        // lets a run of any length go up without overflowing.
+        cString digits = name.Mid(runStart);
+        int at = digits.Length() - 1;
+        while (at >= 0 && digits[at] == '9')
+            --at;
+        cString raised = at >= 0 ? digits.Left(at) : cString("1");
+        if (at >= 0)
+            raised += char(digits[at] + 1);
+        for (int zero = at + 1; zero < digits.Length(); ++zero)
+            raised += '0';
+        object->name = name.Left(runStart) + raised;
     }
 }
 
@@ -81,7 +93,7 @@ int cSearchableList::Insert(cSearchable* object)
         return -1;
     MakeUniqueName(*this, object);
     bool found = false;
-    const int index = Search(object->name.Text(), found);
+    const int index = Search(object->name.Text(), object->name.Length(), found);
     items.Insert(index, object);
     if (viewEnabled)
     {
@@ -96,7 +108,7 @@ void cSearchableList::Remove(cSearchable* object)
     if (!object)
         return;
     bool found = false;
-    const int index = Search(object->name.Text(), found);
+    const int index = Search(object->name.Text(), object->name.Length(), found);
     if (found && items[index] == object)
         items.Remove(index);
     for (int i = view.Count() - 1; i >= 0; --i)

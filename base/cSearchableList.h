@@ -39,7 +39,7 @@ public:
     static void MakeUniqueName(const cSearchableList& list, cSearchable* object);
 
 private:
-    int Search(const char* name, bool& found) const;
+    int Search(const char* name, int length, bool& found) const;
     void EnableView();
     void SortView();
 

@@ -179,14 +179,23 @@ bool cString::operator==(const char* text) const
     return length == otherLength && (length == 0 || std::memcmp(data, text, size_t(length)) == 0);
 }
 
+int cString::CompareBytes(const char* left, int leftLength, const char* right, int rightLength)
+{
+    const int common = leftLength < rightLength ? leftLength : rightLength;
+    const int order = common > 0 ? std::memcmp(left, right, size_t(common)) : 0;
+    if (order != 0)
+        return order;
+    return leftLength < rightLength ? -1 : leftLength > rightLength ? 1 : 0;
+}
+
 int cString::Compare(const cString& other) const
 {
-    return std::strcmp(Text(), other.Text());
+    return CompareBytes(Text(), length, other.Text(), other.length);
 }
 
 int cString::Compare(const char* text) const
 {
-    return std::strcmp(Text(), text ? text : "");
+    return CompareBytes(Text(), length, text ? text : "", TextLength(text));
 }
 
 cString cString::Format(const char* format, ...)

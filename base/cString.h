@@ -43,10 +43,14 @@ public:
     bool operator==(const char* text) const;
     bool operator!=(const cString& other) const { return !(*this == other); }
     bool operator!=(const char* text) const { return !(*this == text); }
-    // Unsigned byte-wise comparison, as the C library's string comparison: <0, 0, >0.
+    // Unsigned byte-wise comparison, as the C library's string comparison: <0, 0, >0. Every byte
+    // counts, so a text with a zero byte inside never equals the text before that byte.
     int Compare(const cString& other) const;
     int Compare(const char* text) const;
     bool operator<(const cString& other) const { return Compare(other) < 0; }
+
+    // The byte-wise order of two texts of known lengths; a shorter prefix comes first.
+    static int CompareBytes(const char* left, int leftLength, const char* right, int rightLength);
 
     // printf-style formatting into a new string.
     static cString Format(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -174,8 +174,8 @@ void cQorn::OnCommand(cCommand& call)
         quitRequested = true;
         return;
     case kScreenSize:
-        screenWidth = int32_t(call.Argument(0).value);
-        screenHeight = int32_t(call.Argument(1).value);
+        screenWidth = call.Argument(0).IntegerValue();
+        screenHeight = call.Argument(1).IntegerValue();
         return;
     case kFullScreen:
         windowed = call.Argument(0).value == 0.0f;

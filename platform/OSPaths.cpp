@@ -9,6 +9,7 @@
 #include <mutex>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 #include <unordered_map>
 
@@ -25,18 +26,30 @@ std::string Lowered(const std::string& text)
 // One folder's entries by lower-cased name, valid while the folder's modification time holds.
 struct FolderListing
 {
+    bool valid = false;
     struct timespec modified = {};
+    struct timespec readAt = {}; // wall-clock time of the reading
     std::unordered_map<std::string, std::string> byLowerName;
 };
+
+// Folder times may be as coarse as the system's clock tick: a folder changed again within the same
+// tick keeps its time. A listing read shortly after the folder's last change is therefore not
+// trusted to prove that an entry is missing.
+constexpr time_t kTimeResolutionSeconds = 2;
 
 std::mutex cacheLock;
 std::unordered_map<std::string, FolderListing> listings;
 
-bool ReadListing(const std::string& folder, FolderListing& listing)
+bool ReadListing(const std::string& folder, const struct stat& info, FolderListing& listing)
 {
     DIR* directory = opendir(folder.empty() ? "." : folder.c_str());
     if (!directory)
+    {
+        listing.valid = false;
         return false;
+    }
+    clock_gettime(CLOCK_REALTIME, &listing.readAt);
+    listing.modified = info.st_mtim;
     listing.byLowerName.clear();
     while (dirent* entry = readdir(directory))
     {
@@ -50,7 +63,18 @@ bool ReadListing(const std::string& folder, FolderListing& listing)
             listing.byLowerName[key] = entryName;
     }
     closedir(directory);
+    listing.valid = true;
     return true;
+}
+
+bool SameTime(const struct timespec& left, const struct timespec& right)
+{
+    return left.tv_sec == right.tv_sec && left.tv_nsec == right.tv_nsec;
+}
+
+bool MayMissRecentChanges(const FolderListing& listing)
+{
+    return listing.readAt.tv_sec - listing.modified.tv_sec <= kTimeResolutionSeconds;
 }
 
 // The entry of folder matching component without regard to case, or "".
@@ -61,14 +85,16 @@ std::string FindWithoutCase(const std::string& folder, const std::string& compon
         return std::string();
     std::lock_guard<std::mutex> guard(cacheLock);
     FolderListing& listing = listings[folder];
-    if (listing.modified.tv_sec != info.st_mtim.tv_sec || listing.modified.tv_nsec != info.st_mtim.tv_nsec ||
-        listing.byLowerName.empty())
+    if ((!listing.valid || !SameTime(listing.modified, info.st_mtim)) && !ReadListing(folder, info, listing))
+        return std::string();
+    const std::string key = Lowered(component);
+    auto found = listing.byLowerName.find(key);
+    if (found == listing.byLowerName.end() && MayMissRecentChanges(listing))
     {
-        if (!ReadListing(folder, listing))
+        if (!ReadListing(folder, info, listing))
             return std::string();
-        listing.modified = info.st_mtim;
+        found = listing.byLowerName.find(key);
     }
-    auto found = listing.byLowerName.find(Lowered(component));
     return found == listing.byLowerName.end() ? std::string() : found->second;
 }
 

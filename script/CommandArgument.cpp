@@ -2,6 +2,7 @@
 #include "script/CommandArgument.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 
 void CommandArgument::Set(const char* token, int length)
@@ -9,6 +10,17 @@ void CommandArgument::Set(const char* token, int length)
     text.Assign(token, length);
     value = ReadDecimal(text.Text());
     bits = ReadHexadecimal(text.Text());
+}
+
+int32_t CommandArgument::IntegerValue() const
+{
+    if (!(value == value))
+        return 0;
+    if (value >= 2147483648.0f)
+        return INT32_MAX;
+    if (value <= -2147483648.0f)
+        return INT32_MIN;
+    return int32_t(value);
 }
 
 namespace

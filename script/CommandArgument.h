@@ -19,6 +19,10 @@ public:
         bits = newBits;
     }
 
+    // The decimal value truncated to an integer; values beyond the 32-bit range stop at its ends and
+    // a value that is no number (nan) gives 0, so that no script can make the conversion undefined.
+    int32_t IntegerValue() const;
+
     // The text as the C library's decimal conversion reads it: 0 when it is no number.
     static float ReadDecimal(const char* text);
     // The text as the C library's base-16 conversion reads it into 32 bits: FFFFFFFF is 4294967295.

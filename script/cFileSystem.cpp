@@ -5,6 +5,8 @@
 #include "base/cFile.h"
 #include "platform/OSPaths.h"
 
+#include <cstring>
+
 cFileSystem::cFileSystem()
 {
     name = "FileSystem";
@@ -76,8 +78,13 @@ void cFileSystem::Load(cFS_File& file)
     if (size < 0 || size > 0x7FFFFFFF)
         return;
     file.data = static_cast<uint8_t*>(TrackedAlloc(size_t(size), ".\\cFS_File", __LINE__));
+    // A read that fails part-way (the file shrank meanwhile) leaves zeros, not stray memory, behind
+    // what was read.
     if (size > 0)
+    {
+        std::memset(file.data, 0, size_t(size));
         disk.Read(file.data, int(size));
+    }
     file.size = int32_t(size);
     file.position = 0;
     file.loaded = true;

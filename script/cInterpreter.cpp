@@ -632,7 +632,7 @@ void cInterpreter::OnCommand(cCommand& call)
         cModule::OnCommand(call);
         return;
     }
-    characters.Insert(QNEW cChar(call.Argument(0).text, int32_t(call.Argument(1).value)));
+    characters.Insert(QNEW cChar(call.Argument(0).text, call.Argument(1).IntegerValue()));
 }
 
 // ---- Texts ----

@@ -1,7 +1,8 @@
 // Compares the interpreter's speed on a generated script of property lines with tclsh on an equivalent file of set lines.
 //
 // Prints both rates in lines per second and, as the last line, "ratio <ours/tclsh>". tclsh's start-up
-// is measured on an empty script and subtracted.
+// is measured on an empty script and subtracted. Each side runs a few times and counts its fastest run,
+// so that other work on a shared machine disturbs the comparison less.
 #include "base/cConsole.h"
 #include "script/cFileSystem.h"
 #include "script/cInterpreter.h"
@@ -17,6 +18,7 @@
 namespace
 {
 constexpr int kLines = 1000000;
+constexpr int kRuns = 3;
 
 // A module whose Position commits into live state, as a body's does.
 class cBenchModule : public cModule
@@ -47,12 +49,20 @@ double Seconds(std::chrono::steady_clock::time_point since)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
+// The fastest of kRuns runs of a shell command, or -1 when it fails.
 double TimeCommand(const std::string& command)
 {
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0)
-        return -1.0;
-    return Seconds(start);
+    double best = -1.0;
+    for (int run = 0; run < kRuns; ++run)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        if (std::system(command.c_str()) != 0)
+            return -1.0;
+        const double seconds = Seconds(start);
+        if (best < 0.0 || seconds < best)
+            best = seconds;
+    }
+    return best;
 }
 
 void WriteScripts(const std::filesystem::path& folder)
@@ -83,9 +93,15 @@ int main()
     cFileSystem* fileSystem = QNEW cFileSystem;
     cBenchModule target;
 
-    const auto start = std::chrono::steady_clock::now();
-    interpreter->RunFile("bench", &target);
-    const double ourSeconds = Seconds(start);
+    double ourSeconds = 0.0;
+    for (int run = 0; run < kRuns; ++run)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        interpreter->RunFile("bench", &target);
+        const double seconds = Seconds(start);
+        if (run == 0 || seconds < ourSeconds)
+            ourSeconds = seconds;
+    }
     const double ourRate = kLines / ourSeconds;
     std::printf("qorn interpreter: %.0f lines/s (%.3f s, last position %.2f %.0f %.0f)\n", ourRate, ourSeconds,
                 double(target.x), double(target.y), double(target.z));

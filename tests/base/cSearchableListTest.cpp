@@ -62,6 +62,8 @@ TEST(cSearchableList, TakenNamesRaiseTheirTrailingNumber)
         {{"GUI_OK1"}, "GUI_OK1", "GUI_OK2"},
         {{""}, "", "1"},
         {{"item"}, "Item", "Item"},
+        {{"Wave99999999999999999999"}, "Wave99999999999999999999", "Wave100000000000000000000"},
+        {{"Wave18446744073709551615"}, "Wave18446744073709551615", "Wave18446744073709551616"},
     };
     for (const Case& c : cases)
     {
@@ -83,6 +85,27 @@ TEST(cSearchableList, ItemsStayInByteOrder)
     for (const char* name : {"item", "Item", "b", "Ab", "a", "B"})
         list.Insert(records.Make(name));
     EXPECT_EQ(Names(list), (std::vector<std::string>{"Ab", "B", "Item", "a", "b", "item"}));
+}
+
+TEST(cSearchableList, EveryByteOfANameCountsEvenAZero)
+{
+    // A name read from binary data may hold a zero byte; it is not the name before that byte.
+    cSearchableList list;
+    Records records;
+    const cString withZero("Interpreter\0x", 13);
+    cSearchable* plain = records.Make("Interpreter");
+    cSearchable* zeroed = records.Make("");
+    zeroed->name = withZero;
+    list.Insert(plain);
+    list.Insert(zeroed);
+    EXPECT_EQ(zeroed->name, withZero) << "no rename: the names differ";
+    EXPECT_EQ(list.Find("Interpreter"), plain);
+    EXPECT_EQ(list.Find(withZero), zeroed);
+    cSearchable* twin = records.Make("");
+    twin->name = withZero;
+    list.Insert(twin);
+    EXPECT_EQ(twin->name, cString("Interpreter\0x1", 14));
+    EXPECT_EQ(list.Count(), 3);
 }
 
 TEST(cSearchableList, RemoveTakesOnlyThatObject)

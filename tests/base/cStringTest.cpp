@@ -37,6 +37,8 @@ TEST(cString, OrderIsByteWiseAndCaseSensitive)
     EXPECT_GT(cString("\xe9").Compare("z"), 0) << "bytes compare unsigned";
     EXPECT_FALSE(cString("item") == "Item");
     EXPECT_LT(cString("Item").Compare("Item1"), 0);
+    EXPECT_GT(cString("Item\0", 5).Compare("Item"), 0) << "a zero byte inside counts like any other";
+    EXPECT_LT(cString("Item\0", 5).Compare("Item1"), 0);
 }
 
 TEST(cString, SubstringsAndConcatenation)

@@ -66,4 +66,6 @@ TEST_F(LanguageTest, CharWithoutArgumentsMapsTheBlank)
     EXPECT_EQ(interpreter->GetGlyph(0x20), 32);
     Run("Interpreter/char 00FC 252.9");
     EXPECT_EQ(interpreter->GetGlyph(0xFC), 252);
+    Run("Interpreter/char 00FD 1e30");
+    EXPECT_EQ(interpreter->GetGlyph(0xFD), INT32_MAX) << "a glyph beyond the range stops at its end";
 }

@@ -4,6 +4,7 @@
 #include "platform/OSPaths.h"
 #include "platform/cOSFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 TEST_F(FileTest, TheFirstCharacterChoosesTheRoot)
@@ -37,6 +38,20 @@ TEST_F(FileTest, ComponentsMatchExactlyFirstAndThenWithoutCase)
     fileSystem->Close(file);
     EXPECT_EQ(ReadDisk("Data/Scripts/Levels/NewLevel.qsc"), "new");
     EXPECT_EQ(ReadThrough("Scripts/Levels/newlevel.qsc"), "new");
+}
+
+TEST_F(FileTest, AFileMadeRightAfterItsFolderWasLookedAtIsFoundInAnyCase)
+{
+    WriteDisk("Data/Saves/First.qsc", "first");
+    EXPECT_EQ(ReadThrough("saves/first.qsc"), "first");
+    struct stat before;
+    ASSERT_EQ(stat((folder / "Data/Saves").c_str(), &before), 0);
+    WriteDisk("Data/Saves/Second.qsc", "second");
+    // A coarse file system clock leaves the folder's time as it was when the second file comes
+    // within the same tick.
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, (folder / "Data/Saves").c_str(), times, 0), 0);
+    EXPECT_EQ(ReadThrough("saves/SECOND.qsc"), "second");
 }
 
 TEST_F(FileTest, ListingMatchesPatternsWithoutCaseInNameOrder)

@@ -148,4 +148,10 @@ TEST_F(InterpreterTest, VeryLongLinesAndBinaryGarbageDoNoHarm)
         garbage += char((i * 37) & 0xFF);
     interpreter->RunText(garbage.data(), int(garbage.size()));
     EXPECT_EQ(interpreter->GetCurrent()->GetRoot(), &game);
+
+    // A zero byte inside a new name makes a name of its own, not an endless search for a free one.
+    const std::string zeroName("World/sp Name Interpreter\0x", 27);
+    interpreter->Execute(zeroName.data(), int(zeroName.size()), nullptr);
+    EXPECT_EQ(world.name, cString("Interpreter\0x", 13));
+    EXPECT_EQ(game.FindChild("Interpreter"), interpreter);
 }

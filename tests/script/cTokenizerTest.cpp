@@ -75,3 +75,18 @@ TEST(CommandArgument, DecimalAndHexadecimalReadings)
         EXPECT_STREQ(argument.text.Text(), c.text);
     }
 }
+
+TEST(CommandArgument, IntegerValuesTruncateAndStopAtTheEndsOfTheRange)
+{
+    struct Case
+    {
+        const char* text;
+        int32_t integer;
+    };
+    const Case cases[] = {
+        {"252.9", 252}, {"-7.9", -7},       {"1e30", INT32_MAX}, {"-1e30", INT32_MIN},
+        {"nan", 0},     {"inf", INT32_MAX}, {"word", 0},         {"2147483520", 2147483520},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CommandArgument{cString(c.text)}.IntegerValue(), c.integer) << c.text;
+}
