@@ -3,9 +3,9 @@
 
 #include "base/TrackedAllocator.h"
 #include "platform/OSPaths.h"
-#include "platform/cClock.h"
 #include "platform/audio/cNullAudioDevice.h"
 #include "platform/audio/cSdlAudioDevice.h"
+#include "platform/cClock.h"
 #include "platform/cInstanceGuard.h"
 #include "sound/cSoundManager.h"
 
