@@ -98,7 +98,11 @@ int cOggStream::ReadSome(int16_t* out, int frames, int outChannels)
         ov_read(file, reinterpret_cast<char*>(decoded), maxFrames * frameBytes, 0, 2, 1, &section);
     if (bytes < 0)
         return int(bytes);
-    const int got = int(bytes) / frameBytes;
+    // A chained stream may change its channel count from one link to the next.
+    const vorbis_info* info = ov_info(file, section);
+    if (info && info->channels > 0 && info->channels != channels)
+        channels = info->channels;
+    const int got = std::min(frames, int(bytes) / (channels * 2));
     for (int i = 0; i < got; ++i)
     {
         const int16_t* in = decoded + i * channels;

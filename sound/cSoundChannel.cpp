@@ -26,7 +26,8 @@ cSoundChannel::~cSoundChannel()
 
 int32_t cSoundChannel::Attenuation(float effective)
 {
-    const float e = std::max(effective, 0.0f);
+    // Anything not above zero, a bad number from a script among them, is the lowest volume.
+    const float e = effective > 0.0f ? effective : 0.0f;
     const float hundredths = 100.0f - 100.0f * std::pow(100.0f, 1.0f - e);
     return int32_t(std::lround(std::clamp(hundredths, -10000.0f, 0.0f)));
 }
@@ -60,7 +61,7 @@ void cSoundChannel::SetVolume(float newVolume)
 
 void cSoundChannel::SetPan(float newPan)
 {
-    pan = std::clamp(newPan, -1.0f, 1.0f);
+    pan = std::isnan(newPan) ? 0.0f : std::clamp(newPan, -1.0f, 1.0f);
     if (buffer)
         buffer->SetPan(int32_t(std::lround(pan * 10000.0f)));
 }
@@ -95,7 +96,7 @@ void cSoundChannel::SendPitch()
 {
     if (!buffer)
         return;
-    const double hertz = std::max(double(pitch), 0.0) * double(sampleRate);
+    const double hertz = pitch > 0.0f ? double(pitch) * double(sampleRate) : 0.0;
     buffer->SetFrequency(uint32_t(
         std::clamp(hertz, double(cSoundBuffer::kFrequencyMin), double(cSoundBuffer::kFrequencyMax))));
 }

@@ -66,6 +66,14 @@ TEST_F(SoundTest, AnEffectPlaysAtTheAttenuationOfItsVolumeTimesTheEffectsVolume)
     EXPECT_EQ(buffer->GetFrequency(), uint32_t(1.5 * 44100));
     channel->SetPan(-3.0f);
     EXPECT_EQ(buffer->GetPan(), -10000);
+    // Numbers a script got wrong neither crash nor blast.
+    const float bad = std::nanf("");
+    channel->SetPan(bad);
+    EXPECT_EQ(buffer->GetPan(), 0);
+    channel->SetPitch(bad);
+    EXPECT_EQ(buffer->GetFrequency(), cSoundBuffer::kFrequencyMin);
+    channel->SetVolume(bad);
+    EXPECT_EQ(buffer->GetVolume(), cSoundChannel::Attenuation(0.0f));
     channel->Stop();
     EXPECT_EQ(buffer->GetVolume(), cSoundBuffer::kVolumeMin);
     EXPECT_FALSE(channel->IsPlaying());
