@@ -22,7 +22,7 @@ run_game() {
         sleep 0.1
     done
     sleep 0.3
-    kill -0 "$pid" 2>/dev/null || { echo "the game with driver '$driver' is gone"; cat "$log"; exit 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "the game with driver '$driver' is gone (another copy running?)"; cat "$log"; exit 1; }
     kill -TERM "$pid"
     wait "$pid"
     local status=$?
