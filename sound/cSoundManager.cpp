@@ -9,7 +9,9 @@
 namespace
 {
 constexpr int kDecodeFrames = 16384;
-}
+// Effects are kept whole in memory; anything longer than this (about 50 minutes) is cut short.
+constexpr uint32_t kMaxEffectBytes = 256u * 1024u * 1024u;
+} // namespace
 
 cSoundManager::~cSoundManager()
 {
@@ -122,7 +124,14 @@ cSoundData* cSoundManager::Decode(const cString& name)
     int16_t* piece = static_cast<int16_t*>(TrackedAlloc(kDecodeFrames * sizeof(int16_t), __FILE__, __LINE__));
     int got = 0;
     while ((got = stream.Read(piece, kDecodeFrames, 1)) > 0)
+    {
+        if (sound->length + uint32_t(got) * 2 > kMaxEffectBytes)
+        {
+            Log("Sound file '" + path + "' is too long for an effect. Only its first part plays.", 2);
+            break;
+        }
         sound->Append(piece, uint32_t(got));
+    }
     TrackedFree(piece);
     if (got < 0)
         Log("Sound file '" + path + "' is damaged. Only its first part plays.", 2);
