@@ -27,7 +27,7 @@ public:
     cSoundChannel(const cSoundChannel&) = delete;
     cSoundChannel& operator=(const cSoundChannel&) = delete;
 
-    // DirectSound-style attenuation of an effective volume, in hundredths of a decibel:
+    // The attenuation of an effective volume, in hundredths of a decibel:
     // 100 - 100 × 100^(1 - e), so 1 is full, 0.5 is -900 and 0 is nearly silent.
     static int32_t Attenuation(float effective);
 
