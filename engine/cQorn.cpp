@@ -3,8 +3,11 @@
 
 #include "base/TrackedAllocator.h"
 #include "platform/OSPaths.h"
+#include "platform/audio/cNullAudioDevice.h"
+#include "platform/audio/cSdlAudioDevice.h"
 #include "platform/cClock.h"
 #include "platform/cInstanceGuard.h"
+#include "sound/cSoundManager.h"
 
 #include <string>
 
@@ -160,9 +163,36 @@ void cQorn::DestroyGraphics()
     graphicsCreated = false;
 }
 
-void cQorn::CreateSoundManager() {}
+void cQorn::CreateSoundManager()
+{
+    DestroySoundManager();
+    cAudioDevice* device = nullptr;
+    if (soundOutput == kSoundSystem)
+    {
+        device = cSdlAudioDevice::Open();
+    }
+    else if (soundOutput == kSoundNull)
+    {
+        cNullAudioDevice* silent = QNEW cNullAudioDevice;
+        silent->SetFollowsTime(true);
+        device = silent;
+    }
+    soundManager = QNEW cSoundManager;
+    soundManager->Create(device);
+    soundManager->SetMusicVolume(musicVolume);
+    soundManager->SetSfxVolume(sfxVolume);
+}
 
-void cQorn::DestroySoundManager() {}
+void cQorn::DestroySoundManager()
+{
+    if (!soundManager)
+        return;
+    // The next sound manager starts where the player left the volumes.
+    sfxVolume = soundManager->GetSfxVolume();
+    musicVolume = soundManager->GetMusicVolume();
+    delete soundManager;
+    soundManager = nullptr;
+}
 
 // ---- Commands ----
 
@@ -194,9 +224,13 @@ void cQorn::OnCommand(cCommand& call)
         return;
     case kSfxVolume:
         sfxVolume = call.Argument(0).value;
+        if (soundManager)
+            soundManager->SetSfxVolume(sfxVolume);
         return;
     case kMusicVolume:
         musicVolume = call.Argument(0).value;
+        if (soundManager)
+            soundManager->SetMusicVolume(musicVolume);
         return;
     default:
         cModule::OnCommand(call);
@@ -256,6 +290,8 @@ bool cQorn::Tick()
             Update(float(elapsed));
         if (IsDeviceUsable() && jobHandler->HasPendingJobs())
             SleepMilliseconds(jobHandler->idleSleep);
+        if (soundManager)
+            soundManager->Update(float(elapsed));
     }
     lastTick = tick;
     lastCounter = counter;

@@ -14,6 +14,7 @@
 
 class cClock;
 class cInstanceGuard;
+class cSoundManager;
 
 class cQorn : public cModule, public cWorker, public cConsoleHost
 {
@@ -62,11 +63,21 @@ public:
     void SetClock(cClock* clock);
     void SetInstanceGuard(cInstanceGuard* guard) { instanceGuard = guard; }
     void SetConsoleMirror(std::FILE* stream) { consoleMirror = stream; }
+    // Where sound goes: nowhere, a device without hardware that plays along with the ticks (the
+    // default, for headless programs and tests), or the system's output (the game itself).
+    enum eSoundOutput
+    {
+        kSoundNone,
+        kSoundNull,
+        kSoundSystem,
+    };
+    void SetSoundOutput(eSoundOutput output) { soundOutput = output; }
 
     cConsole* GetConsole() const { return console; }
     cInterpreter* GetInterpreter() const { return interpreter; }
     cFileSystem* GetFileSystem() const { return fileSystem; }
     cJobHandler* GetJobHandler() const { return jobHandler; }
+    cSoundManager* GetSoundManager() const { return soundManager; }
     // The per-user folder as a logical path and as a disk path.
     static const char* UserFolder() { return "@Tessaverde\\Vexmoor\\"; }
     const cString& GetUserPath() const { return userPath; }
@@ -99,6 +110,7 @@ public:
     bool useTickCount = false;
     int64_t counterFrequency = 1;
     cString applicationName = "Qorn";
+    cSoundManager* soundManager = nullptr;
     bool windowVisible = true;
     uint8_t* editorBuffer = nullptr;
     uint32_t randomSeed = 0;
@@ -131,6 +143,7 @@ private:
     cClock* ownClock = nullptr;
     cInstanceGuard* instanceGuard = nullptr;
     std::FILE* consoleMirror = nullptr;
+    eSoundOutput soundOutput = kSoundNull;
     cString userPath;
     float lastElapsed = 0.0f;
 };

@@ -24,6 +24,7 @@ int RunApplication(cQorn* application)
     cInstanceGuard guard("QornEngine/" + std::string(application->applicationName.Text()));
     application->SetInstanceGuard(&guard);
     application->SetConsoleMirror(stdout);
+    application->SetSoundOutput(cQorn::kSoundSystem);
     application->Initialise();
     for (;;)
     {

@@ -1,6 +1,9 @@
 // Tests of the engine object: start-up, configuration, commands, the measured tick, reset and the job thread.
 #include "engine/cQorn.h"
+#include "platform/audio/cAudioDevice.h"
+#include "platform/audio/cSoundBuffer.h"
 #include "platform/cClock.h"
+#include "sound/cSoundManager.h"
 
 #include <gtest/gtest.h>
 
@@ -233,4 +236,60 @@ TEST_F(EngineTest, ShutdownTearsEverythingDown)
     EXPECT_EQ(cConsole::Get(), nullptr);
     EXPECT_EQ(cInterpreter::Get(), nullptr);
     EXPECT_EQ(cFileSystem::Get(), nullptr);
+    EXPECT_EQ(engine.GetSoundManager(), nullptr);
+}
+
+TEST_F(EngineTest, TheSoundManagerTakesTheVolumesAndKeepsThemAcrossAReset)
+{
+    WriteConfig("SFXVolume 0.5\r\nMusicVolume 0.25\r\n");
+    engine.Initialise();
+    cSoundManager* sound = engine.GetSoundManager();
+    ASSERT_NE(sound, nullptr);
+    EXPECT_TRUE(sound->HasDevice()) << "a device without hardware by default";
+    EXPECT_FLOAT_EQ(sound->GetSfxVolume(), 0.5f);
+    EXPECT_FLOAT_EQ(sound->GetMusicVolume(), 0.25f);
+    EXPECT_FALSE(Printed("Warning! No sound device!"));
+
+    engine.GetInterpreter()->Execute("SFXVolume 0.75");
+    EXPECT_FLOAT_EQ(sound->GetSfxVolume(), 0.75f);
+    // The options menu sets the manager directly; a reset keeps what it holds.
+    sound->SetMusicVolume(0.4f);
+    WriteConfig("");
+    engine.GetInterpreter()->Execute("reset");
+    ASSERT_NE(engine.GetSoundManager(), nullptr);
+    EXPECT_FLOAT_EQ(engine.GetSoundManager()->GetSfxVolume(), 0.75f);
+    EXPECT_FLOAT_EQ(engine.GetSoundManager()->GetMusicVolume(), 0.4f);
+    EXPECT_FLOAT_EQ(engine.musicVolume, 0.4f);
+}
+
+TEST_F(EngineTest, TheTickPlaysTheSoundOnForTheElapsedTime)
+{
+    engine.Initialise();
+    cSoundBuffer* buffer = engine.GetSoundManager()->GetDevice()->CreateBuffer(1, 44100 * 2);
+    buffer->Play(true);
+    clock.Advance(0.25);
+    engine.Tick();
+    EXPECT_EQ(buffer->GetPlayCursor(), 11025u * 2u);
+    engine.inFront = false;
+    clock.Advance(0.25);
+    engine.Tick();
+    EXPECT_EQ(buffer->GetPlayCursor(), 11025u * 2u) << "no time passes behind other windows";
+    delete buffer;
+}
+
+TEST_F(EngineTest, WithoutASoundDeviceTheEngineWarnsAndGoesOn)
+{
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    engine.SetSoundOutput(cQorn::kSoundSystem);
+    engine.Initialise();
+    unsetenv("SDL_AUDIODRIVER");
+    ASSERT_TRUE(engine.IsInitialised());
+    EXPECT_TRUE(Printed("Warning! No sound device!"));
+    ASSERT_NE(engine.GetSoundManager(), nullptr);
+    EXPECT_FALSE(engine.GetSoundManager()->HasDevice());
+    clock.Advance(0.1);
+    EXPECT_FALSE(engine.Tick());
+    engine.GetInterpreter()->Execute("MusicVolume 0.5");
+    EXPECT_FLOAT_EQ(engine.GetSoundManager()->GetMusicVolume(), 0.5f);
+    EXPECT_TRUE(Printed("Qorn: Application initialized."));
 }
