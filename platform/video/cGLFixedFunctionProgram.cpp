@@ -1,4 +1,5 @@
-// cGLFixedFunctionProgram: the one shader program of the OpenGL device, reproducing the fixed-function pipeline the engine uses.
+// cGLFixedFunctionProgram: the one shader program of the OpenGL device, reproducing the fixed-function
+// pipeline the engine uses.
 #include "platform/video/cGLFixedFunctionProgram.h"
 
 #include <epoxy/gl.h>
@@ -317,8 +318,9 @@ std::string FragmentSource()
     for (int stage = 0; stage < kMaxTextureStages; ++stage)
     {
         const std::string s = std::to_string(stage);
-        source += "    if (uStageCount > " + s + ")\n        current = Stage(" + s + ", current, texture(uTextures[" +
-                  s + "], vTexCoord[" + s + "].xy / vTexCoord[" + s + "].z));\n";
+        source += "    if (uStageCount > " + s + ")\n        current = Stage(" + s +
+                  ", current, texture(uTextures[" + s + "], vTexCoord[" + s + "].xy / vTexCoord[" + s +
+                  "].z));\n";
     }
     return source + kFragmentTail;
 }
@@ -544,8 +546,8 @@ void cGLFixedFunctionProgram::ApplyTransforms(const cRenderStateBlock& states)
     Inverse3(worldView, inverse);
     glUniformMatrix3fv(at.normalMatrix, 1, GL_TRUE, inverse);
     const RenderMatrix& projection = states.GetTransform(TransformType::Projection);
-    const bool affine = projection.m[0][3] == 0.0f && projection.m[1][3] == 0.0f && projection.m[2][3] == 0.0f &&
-                        projection.m[3][3] == 1.0f;
+    const bool affine = projection.m[0][3] == 0.0f && projection.m[1][3] == 0.0f &&
+                        projection.m[2][3] == 0.0f && projection.m[3][3] == 1.0f;
     const bool tableFog = states.GetRenderState(RenderState::FogTableMode) != FogNone;
     // Pixel fog of a perspective projection uses eye depth; of an orthographic one the depth value.
     glUniform1i(at.fogFromDepth, tableFog && affine);
@@ -662,7 +664,8 @@ void cGLFixedFunctionProgram::ApplyStages(const cRenderStateBlock& states, int s
 {
     const StageState names[6] = {StageState::ColorOp, StageState::ColorArg1, StageState::ColorArg2,
                                  StageState::AlphaOp, StageState::AlphaArg1, StageState::AlphaArg2};
-    const int locations[6] = {at.colourOp, at.colourArg1, at.colourArg2, at.alphaOp, at.alphaArg1, at.alphaArg2};
+    const int locations[6] = {at.colourOp, at.colourArg1, at.colourArg2,
+                              at.alphaOp,  at.alphaArg1,  at.alphaArg2};
     for (int k = 0; k < 6; ++k)
     {
         GLint values[kMaxTextureStages];
@@ -694,7 +697,8 @@ void cGLFixedFunctionProgram::ApplyFogAndAlpha(const cRenderStateBlock& states)
     Unpack(states.GetRenderState(RenderState::FogColor), fogColour);
     glUniform4fv(at.fogColour, 1, fogColour);
     glUniform3f(at.fogParameters, states.GetRenderStateFloat(RenderState::FogStart),
-                states.GetRenderStateFloat(RenderState::FogEnd), states.GetRenderStateFloat(RenderState::FogDensity));
+                states.GetRenderStateFloat(RenderState::FogEnd),
+                states.GetRenderStateFloat(RenderState::FogDensity));
     glUniform1i(at.alphaTest, states.GetRenderState(RenderState::AlphaTestEnable) != 0);
     glUniform1i(at.alphaFunction, GLint(states.GetRenderState(RenderState::AlphaFunc)));
     glUniform1f(at.alphaReference, float(states.GetRenderState(RenderState::AlphaRef) & 0xFF));

@@ -1,4 +1,5 @@
-// cGLFixedFunctionProgram: the one shader program of the OpenGL device, reproducing the fixed-function pipeline the engine uses.
+// cGLFixedFunctionProgram: the one shader program of the OpenGL device, reproducing the fixed-function
+// pipeline the engine uses.
 #pragma once
 
 #include "platform/video/RenderTypes.h"

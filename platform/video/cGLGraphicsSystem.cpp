@@ -1,4 +1,5 @@
-// cGLGraphicsSystem: the graphics system on SDL2 and OpenGL: the desktop mode, the adapter's limits and OpenGL devices.
+// cGLGraphicsSystem: the graphics system on SDL2 and OpenGL: the desktop mode, the adapter's limits and
+// OpenGL devices.
 #include "platform/video/cGLGraphicsSystem.h"
 
 #include "platform/video/cGLRenderDevice.h"

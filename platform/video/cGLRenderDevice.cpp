@@ -1,4 +1,5 @@
-// cGLRenderDevice: the rendering device on OpenGL 3.3 core: an offscreen back buffer, one fixed-function shader, presentation into an SDL window.
+// cGLRenderDevice: the rendering device on OpenGL 3.3 core: an offscreen back buffer, one fixed-function
+// shader, presentation into an SDL window.
 #include "platform/video/cGLRenderDevice.h"
 
 #include "platform/video/cGLTexture.h"
@@ -150,8 +151,7 @@ bool IndicesInRange(const void* indices, uint32_t count, uint32_t first, uint32_
 cGLRenderDevice::cGLRenderDevice(SDL_Window* deviceWindow, SDL_Window* focus)
     : window(deviceWindow), focusWindow(focus ? focus : deviceWindow),
       registry(std::make_shared<cGLTextureRegistry>()), program(std::make_unique<cGLFixedFunctionProgram>()),
-      backBuffer(nullptr, 0, 0, 0, RenderFormat::Unknown),
-      renderTarget(&backBuffer)
+      backBuffer(nullptr, 0, 0, 0, RenderFormat::Unknown), renderTarget(&backBuffer)
 {
 }
 
@@ -290,8 +290,9 @@ bool cGLRenderDevice::CreateBackBuffer()
     const GLsizei height = GLsizei(parameters.backBufferHeight);
     glGenRenderbuffers(1, &backColour);
     glBindRenderbuffer(GL_RENDERBUFFER, backColour);
-    glRenderbufferStorage(GL_RENDERBUFFER, parameters.backBufferFormat == RenderFormat::A8R8G8B8 ? GL_RGBA8 : GL_RGB8,
-                          width, height);
+    glRenderbufferStorage(GL_RENDERBUFFER,
+                          parameters.backBufferFormat == RenderFormat::A8R8G8B8 ? GL_RGBA8 : GL_RGB8, width,
+                          height);
     glGenFramebuffers(1, &backFramebuffer);
     glBindFramebuffer(GL_FRAMEBUFFER, backFramebuffer);
     glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, backColour);
@@ -337,8 +338,10 @@ void cGLRenderDevice::CreateSamplers()
 void cGLRenderDevice::UpdateSampler(uint32_t sampler)
 {
     const GLuint name = samplers[sampler];
-    glSamplerParameteri(name, GL_TEXTURE_WRAP_S, GLint(AddressOf(states.GetSamplerState(sampler, SamplerState::AddressU))));
-    glSamplerParameteri(name, GL_TEXTURE_WRAP_T, GLint(AddressOf(states.GetSamplerState(sampler, SamplerState::AddressV))));
+    glSamplerParameteri(name, GL_TEXTURE_WRAP_S,
+                        GLint(AddressOf(states.GetSamplerState(sampler, SamplerState::AddressU))));
+    glSamplerParameteri(name, GL_TEXTURE_WRAP_T,
+                        GLint(AddressOf(states.GetSamplerState(sampler, SamplerState::AddressV))));
     const uint32_t magFilter = states.GetSamplerState(sampler, SamplerState::MagFilter);
     glSamplerParameteri(name, GL_TEXTURE_MAG_FILTER, magFilter >= FilterLinear ? GL_LINEAR : GL_NEAREST);
     glSamplerParameteri(name, GL_TEXTURE_MIN_FILTER,
@@ -525,8 +528,8 @@ RenderResult cGLRenderDevice::Present()
     int drawableWidth = 0;
     int drawableHeight = 0;
     SDL_GL_GetDrawableSize(window, &drawableWidth, &drawableHeight);
-    const RenderRect shown =
-        LetterboxRect(backBuffer.GetWidth(), backBuffer.GetHeight(), uint32_t(drawableWidth), uint32_t(drawableHeight));
+    const RenderRect shown = LetterboxRect(backBuffer.GetWidth(), backBuffer.GetHeight(),
+                                           uint32_t(drawableWidth), uint32_t(drawableHeight));
     glBindFramebuffer(GL_READ_FRAMEBUFFER, backFramebuffer);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glDisable(GL_SCISSOR_TEST);
@@ -537,8 +540,8 @@ RenderResult cGLRenderDevice::Present()
     const bool sameSize = shown.right - shown.left == int32_t(backBuffer.GetWidth()) &&
                           shown.bottom - shown.top == int32_t(backBuffer.GetHeight());
     glBlitFramebuffer(0, 0, GLint(backBuffer.GetWidth()), GLint(backBuffer.GetHeight()), shown.left,
-                      drawableHeight - shown.top, shown.right, drawableHeight - shown.bottom, GL_COLOR_BUFFER_BIT,
-                      sameSize ? GL_NEAREST : GL_LINEAR);
+                      drawableHeight - shown.top, shown.right, drawableHeight - shown.bottom,
+                      GL_COLOR_BUFFER_BIT, sameSize ? GL_NEAREST : GL_LINEAR);
     SDL_GL_SwapWindow(window);
     return RenderResult::Ok;
 }
@@ -604,8 +607,8 @@ RenderResult cGLRenderDevice::GetRenderTargetData(cRenderSurface* source, cRende
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     {
         auto guard = texture->LockPixels();
-        glReadPixels(0, 0, GLsizei(source->GetWidth()), GLsizei(source->GetHeight()), GL_BGRA, GL_UNSIGNED_BYTE,
-                     texture->LevelPixels(destination->GetLevel()));
+        glReadPixels(0, 0, GLsizei(source->GetWidth()), GLsizei(source->GetHeight()), GL_BGRA,
+                     GL_UNSIGNED_BYTE, texture->LevelPixels(destination->GetLevel()));
     }
     texture->MarkWritten(destination->GetLevel());
     return RenderResult::Ok;
@@ -769,12 +772,15 @@ void cGLRenderDevice::ApplyRasterState()
         glCullFace(cull == CullCounterClockwise ? GL_BACK : GL_FRONT);
     }
     const uint32_t fill = states.GetRenderState(RenderState::FillMode);
-    glPolygonMode(GL_FRONT_AND_BACK, fill == FillWireframe ? GL_LINE : fill == FillPoint ? GL_POINT : GL_FILL);
+    glPolygonMode(GL_FRONT_AND_BACK, fill == FillWireframe ? GL_LINE
+                                     : fill == FillPoint   ? GL_POINT
+                                                           : GL_FILL);
     if (states.GetRenderState(RenderState::ScissorTestEnable))
     {
         const RenderRect& rect = states.scissor;
         glEnable(GL_SCISSOR_TEST);
-        glScissor(rect.left, rect.top, std::max(0, rect.right - rect.left), std::max(0, rect.bottom - rect.top));
+        glScissor(rect.left, rect.top, std::max(0, rect.right - rect.left),
+                  std::max(0, rect.bottom - rect.top));
     }
     else
     {
@@ -832,7 +838,8 @@ void cGLRenderDevice::UploadGeometry(uint32_t minVertexIndex, uint32_t vertexCou
     {
         // ARGB in memory is B, G, R, A: GL reads it in that order with GL_BGRA.
         glEnableVertexAttribArray(2);
-        glVertexAttribPointer(2, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, GLsizei(stride), reinterpret_cast<void*>(offset));
+        glVertexAttribPointer(2, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, GLsizei(stride),
+                              reinterpret_cast<void*>(offset));
         offset += 4;
     }
     else

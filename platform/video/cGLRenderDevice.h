@@ -1,4 +1,5 @@
-// cGLRenderDevice: the rendering device on OpenGL 3.3 core: an offscreen back buffer, one fixed-function shader, presentation into an SDL window.
+// cGLRenderDevice: the rendering device on OpenGL 3.3 core: an offscreen back buffer, one fixed-function
+// shader, presentation into an SDL window.
 #pragma once
 
 #include "platform/video/RenderTypes.h"
@@ -49,8 +50,9 @@ public:
     cRenderSurface* GetBackBuffer() override { return &backBuffer; }
     cRenderSurface* GetRenderTarget() override { return renderTarget; }
     RenderResult SetRenderTarget(cRenderSurface* surface) override;
-    RenderResult StretchRect(cRenderSurface* source, const RenderRect* sourceRect, cRenderSurface* destination,
-                             const RenderRect* destinationRect, TextureFilter filter) override;
+    RenderResult StretchRect(cRenderSurface* source, const RenderRect* sourceRect,
+                             cRenderSurface* destination, const RenderRect* destinationRect,
+                             TextureFilter filter) override;
     RenderResult GetRenderTargetData(cRenderSurface* renderTarget, cRenderSurface* destination) override;
 
     RenderResult CreateTexture(uint32_t width, uint32_t height, uint32_t levels, uint32_t usage,
@@ -99,8 +101,8 @@ private:
     void ApplyRasterState();
     void ApplyBlendState();
     int BindStageTextures();
-    void UploadGeometry(uint32_t minVertexIndex, uint32_t vertexCount, const void* indices, uint32_t indexBytes,
-                        const void* vertices, uint32_t stride);
+    void UploadGeometry(uint32_t minVertexIndex, uint32_t vertexCount, const void* indices,
+                        uint32_t indexBytes, const void* vertices, uint32_t stride);
     bool IsMinimisedFullScreen() const;
 
     SDL_Window* window;

@@ -1,4 +1,5 @@
-// cGLTexture: a texture of the OpenGL device: the memory copy of cRenderTexture plus the GL objects made from it on the device's thread.
+// cGLTexture: a texture of the OpenGL device: the memory copy of cRenderTexture plus the GL objects made from
+// it on the device's thread.
 #include "platform/video/cGLTexture.h"
 
 #include <epoxy/gl.h>
@@ -27,10 +28,10 @@ GLFormat FormatOf(RenderFormat format)
 } // namespace
 
 cGLTexture::cGLTexture(std::shared_ptr<cGLTextureRegistry> textureRegistry, uint32_t width, uint32_t height,
-                       uint32_t levelCount, uint32_t usageFlags, RenderFormat pixelFormat, MemoryPool memoryPool,
-                       bool smallDepth)
-    : cRenderTexture(width, height, levelCount, usageFlags, pixelFormat, memoryPool), registry(std::move(textureRegistry)),
-      depth16(smallDepth)
+                       uint32_t levelCount, uint32_t usageFlags, RenderFormat pixelFormat,
+                       MemoryPool memoryPool, bool smallDepth)
+    : cRenderTexture(width, height, levelCount, usageFlags, pixelFormat, memoryPool),
+      registry(std::move(textureRegistry)), depth16(smallDepth)
 {
 }
 

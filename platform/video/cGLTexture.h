@@ -1,4 +1,5 @@
-// cGLTexture: a texture of the OpenGL device: the memory copy of cRenderTexture plus the GL objects made from it on the device's thread.
+// cGLTexture: a texture of the OpenGL device: the memory copy of cRenderTexture plus the GL objects made from
+// it on the device's thread.
 #pragma once
 
 #include "platform/video/cGLTextureRegistry.h"
