@@ -649,6 +649,7 @@ RenderResult cGLRenderDevice::SetTransform(TransformType type, const RenderMatri
 RenderResult cGLRenderDevice::SetMaterial(const RenderMaterial& material)
 {
     states.material = material;
+    states.Touch();
     return RenderResult::Ok;
 }
 
@@ -691,6 +692,7 @@ RenderResult cGLRenderDevice::SetSamplerState(uint32_t sampler, SamplerState sta
 RenderResult cGLRenderDevice::SetScissorRect(const RenderRect& rect)
 {
     states.scissor = rect;
+    states.Touch();
     return RenderResult::Ok;
 }
 
@@ -702,6 +704,7 @@ RenderResult cGLRenderDevice::SetViewport(const RenderViewport& viewport)
         return RenderResult::InvalidCall;
     }
     states.viewport = viewport;
+    states.Touch();
     return RenderResult::Ok;
 }
 
@@ -712,6 +715,7 @@ RenderResult cGLRenderDevice::SetFVF(uint32_t format)
         return RenderResult::InvalidCall;
     }
     states.vertexFormat = format;
+    states.Touch();
     return RenderResult::Ok;
 }
 

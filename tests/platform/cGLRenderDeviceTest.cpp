@@ -712,3 +712,36 @@ TEST(LetterboxRect, KeepsTheAspectAndCentres)
         EXPECT_EQ(rect.bottom, entry.expected.bottom);
     }
 }
+
+TEST_F(GLRenderDevice, ReportsTheDesktopAndTheAdapterLimits)
+{
+    DisplayMode mode;
+    ASSERT_EQ(system.GetAdapterDisplayMode(0, mode), RenderResult::Ok);
+    EXPECT_GT(mode.width, 0u);
+    EXPECT_GT(mode.height, 0u);
+    EXPECT_EQ(mode.format, RenderFormat::X8R8G8B8);
+    DeviceCaps caps;
+    ASSERT_EQ(system.GetDeviceCaps(0, DeviceType::Hardware, caps), RenderResult::Ok);
+    EXPECT_GE(caps.maxTextureWidth, 1024u);
+    EXPECT_EQ(caps.maxTextureWidth, gl->GetMaxTextureSize());
+    EXPECT_EQ(caps.maxSimultaneousTextures, 8u);
+    // The probe leaves the device's context usable.
+    device->Clear(ClearTarget, 0xFF102030, 1.0f);
+    EXPECT_TRUE(ColourNear(ReadPixel(1, 1), 0xFF102030));
+}
+
+TEST_F(GLRenderDevice, TexturesMayOutliveTheirDevice)
+{
+    std::unique_ptr<cRenderTexture> texture = MakeTexture(2, 2, kQuadrants);
+    std::unique_ptr<cRenderTexture> target;
+    ASSERT_EQ(device->CreateTexture(8, 8, 1, UsageRenderTarget, RenderFormat::A8R8G8B8, MemoryPool::Default,
+                                    target),
+              RenderResult::Ok);
+    device->SetTexture(0, texture.get());
+    DrawQuad(0, 0, 8, 8, 0xFFFFFFFF);
+    device->SetRenderTarget(target->GetSurfaceLevel(0));
+    device->Clear(ClearTarget, 0, 1.0f);
+    device.reset();
+    texture.reset();
+    target.reset();
+}
