@@ -5,6 +5,8 @@
 #include <functional>
 #include <thread>
 
+#include <epoxy/gl.h>
+
 namespace
 {
 struct Probe
@@ -744,4 +746,34 @@ TEST_F(GLRenderDevice, TexturesMayOutliveTheirDevice)
     device.reset();
     texture.reset();
     target.reset();
+}
+
+TEST_F(GLRenderDevice, PresentScalesTheBackBufferIntoTheWindowLetterboxed)
+{
+    // A 32x16 back buffer in a 64x64 window: shown at 64x32, 16 rows of bars above and below.
+    PresentParameters parameters = device->GetPresentParameters();
+    parameters.backBufferWidth = 32;
+    parameters.backBufferHeight = 16;
+    ASSERT_EQ(device->Reset(parameters), RenderResult::Ok);
+    device->SetRenderState(RenderState::Lighting, 0);
+    UsePixelSpace(32, 16);
+    device->Clear(ClearTarget | ClearZBuffer, 0xFF0000FF, 1.0f);
+    DrawQuad(0, 0, 32, 8, 0xFFFF0000);
+    ASSERT_EQ(device->Present(), RenderResult::Ok);
+
+    // The window's own framebuffer, read bottom row first.
+    std::vector<uint8_t> shown(kSize * kSize * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, GLsizei(kSize), GLsizei(kSize), GL_BGRA, GL_UNSIGNED_BYTE, shown.data());
+    auto at = [&shown](uint32_t x, uint32_t yFromTop)
+    {
+        uint32_t argb;
+        std::memcpy(&argb, &shown[((kSize - 1 - yFromTop) * kSize + x) * 4], 4);
+        return argb | 0xFF000000;
+    };
+    EXPECT_TRUE(ColourNear(at(32, 4), 0xFF000000));
+    EXPECT_TRUE(ColourNear(at(32, 20), 0xFFFF0000));
+    EXPECT_TRUE(ColourNear(at(32, 44), 0xFF0000FF));
+    EXPECT_TRUE(ColourNear(at(32, 60), 0xFF000000));
 }
