@@ -3,6 +3,7 @@
 #include "GLDeviceFixture.h"
 
 #include <SDL.h>
+#include <epoxy/gl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,6 +61,12 @@ void GLDeviceFixture::SetUp()
 
 void GLDeviceFixture::TearDown()
 {
+    // Whatever the test did, the device must not have made an invalid GL call.
+    if (device)
+    {
+        device->TestCooperativeLevel();
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
     device.reset();
     if (window)
     {
