@@ -263,6 +263,19 @@ RenderResult cGLRenderDevice::Initialise(PresentParameters& newParameters)
     glGenBuffers(1, &vertexBuffer);
     glGenBuffers(1, &indexBuffer);
     CreateSamplers();
+    return StartBackBuffer(newParameters);
+}
+
+void cGLRenderDevice::MakeCurrent()
+{
+    if (SDL_GL_GetCurrentContext() != context)
+    {
+        SDL_GL_MakeCurrent(window, context);
+    }
+}
+
+RenderResult cGLRenderDevice::StartBackBuffer(const PresentParameters& newParameters)
+{
     parameters = newParameters;
     if (!CreateBackBuffer())
     {
@@ -274,14 +287,6 @@ RenderResult cGLRenderDevice::Initialise(PresentParameters& newParameters)
         UpdateSampler(sampler);
     }
     return RenderResult::Ok;
-}
-
-void cGLRenderDevice::MakeCurrent()
-{
-    if (SDL_GL_GetCurrentContext() != context)
-    {
-        SDL_GL_MakeCurrent(window, context);
-    }
 }
 
 bool cGLRenderDevice::CreateBackBuffer()
@@ -412,15 +417,10 @@ RenderResult cGLRenderDevice::Reset(PresentParameters& newParameters)
     }
     MakeCurrent();
     DestroyBackBuffer();
-    parameters = newParameters;
-    if (!CreateBackBuffer())
+    const RenderResult started = StartBackBuffer(newParameters);
+    if (Failed(started))
     {
-        return RenderResult::OutOfVideoMemory;
-    }
-    states.SetDefaults(parameters.backBufferWidth, parameters.backBufferHeight);
-    for (uint32_t sampler = 0; sampler < kMaxTextureStages; ++sampler)
-    {
-        UpdateSampler(sampler);
+        return started;
     }
     inScene = false;
     loss = LossState::None;

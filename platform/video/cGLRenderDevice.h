@@ -90,6 +90,8 @@ private:
 
     RenderResult CheckParameters(PresentParameters& newParameters);
     void MakeCurrent();
+    // Takes the new parameters, makes their back buffer and returns every state to its default.
+    RenderResult StartBackBuffer(const PresentParameters& newParameters);
     bool CreateBackBuffer();
     void DestroyBackBuffer();
     void CreateSamplers();
