@@ -1,6 +1,10 @@
-// cInstanceGuard over an abstract Unix socket named after the program and the user.
+// cInstanceGuard over an abstract Unix socket named after the program, the user and the user's data folder.
 #include "platform/cInstanceGuard.h"
 
+#include "platform/OSPaths.h"
+
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
@@ -19,9 +23,24 @@ socklen_t MakeAddress(const std::string& name, sockaddr_un& address)
     std::memcpy(address.sun_path + 1, name.data(), length);
     return socklen_t(offsetof(sockaddr_un, sun_path) + 1 + length);
 }
+// The data folder enters the name as a hash, so that the name stays short however long the path is.
+std::string HashText(const std::string& text)
+{
+    uint64_t hash = 14695981039346656037ull;
+    for (unsigned char c : text)
+        hash = (hash ^ c) * 1099511628211ull;
+    char digits[17];
+    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(hash));
+    return digits;
+}
 } // namespace
 
-cInstanceGuard::cInstanceGuard(const std::string& name) : address(name + "/" + std::to_string(getuid())) {}
+// What one copy guards is the user's data: copies with different data folders (as the tests give
+// each of theirs) do not see each other.
+cInstanceGuard::cInstanceGuard(const std::string& name)
+    : address(name + "/" + std::to_string(getuid()) + "/" + HashText(UserDataFolder()))
+{
+}
 
 cInstanceGuard::~cInstanceGuard()
 {

@@ -8,7 +8,8 @@
 class cInstanceGuard
 {
 public:
-    // name identifies the program, for example the window class and title.
+    // name identifies the program, for example the window class and title; the guard is per user
+    // and per user data folder.
     explicit cInstanceGuard(const std::string& name);
     ~cInstanceGuard();
     cInstanceGuard(const cInstanceGuard&) = delete;

@@ -1,21 +1,25 @@
 // cJobHandler: the job thread's loop and the queue under its lock.
 #include "script/cJobHandler.h"
 
+#include "base/FatalMessage.h"
 #include "base/TrackedAllocator.h"
 #include "base/cConsole.h"
 #include "platform/cClock.h"
 
 cJobHandler::cJobHandler()
 {
-    thread = std::thread([this] { Run(); });
+    if (!thread.Start([this] { Run(); }))
+    {
+        FatalMessage("JobHandler: Unable to create the JobHandler thread.");
+        return;
+    }
     ConsolePrint("JobHandler: Initialized.");
 }
 
 cJobHandler::~cJobHandler()
 {
     stopRequested = true;
-    if (thread.joinable())
-        thread.join();
+    thread.Join();
     std::lock_guard<std::mutex> guard(lock);
     for (cJob* job : queue)
     {
@@ -33,11 +37,27 @@ void cJobHandler::Queue(cWorker* worker, int id, const cString& text)
     job->worker = worker;
     job->id = id;
     job->Parse(text);
+    if (!thread.IsRunning())
+    {
+        RunAtOnce(job);
+        return;
+    }
     std::lock_guard<std::mutex> guard(lock);
     if (worker)
         worker->pendingJobs += 1;
     queue.Add(job);
     queuedJobs += 1;
+}
+
+void cJobHandler::RunAtOnce(cJob* job)
+{
+    if (job->worker)
+    {
+        job->worker->pendingJobs += 1;
+        job->worker->DoJob(*job);
+        job->worker->pendingJobs -= 1;
+    }
+    delete job;
 }
 
 void cJobHandler::YieldIfBusy() const

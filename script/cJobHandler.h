@@ -6,15 +6,18 @@
 #include "script/cJob.h"
 #include "script/cWorker.h"
 
+#include "platform/cThread.h"
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
-#include <thread>
 
 class cJobHandler
 {
 public:
-    // Starts the thread below normal priority and prints "JobHandler: Initialized.".
+    // Starts the thread below normal priority and prints "JobHandler: Initialized.". When the
+    // system gives no thread, a "Fatal Error!" box says so and every job runs at once, on the
+    // thread that queues it, so that nothing waits for a queue that never drains.
     cJobHandler();
     // Stops the thread between jobs and discards what is still queued.
     ~cJobHandler();
@@ -28,17 +31,18 @@ public:
     void YieldIfBusy() const;
     // Polls every interval until the queue is empty.
     void WaitUntilIdle(uint32_t pollMilliseconds = 100) const;
-    bool IsJobThread() const { return std::this_thread::get_id() == thread.get_id(); }
+    bool IsJobThread() const { return thread.IsCurrent(); }
 
     uint32_t idleSleep = 10;
     uint32_t yieldSleep = 10;
 
 private:
     void Run();
+    void RunAtOnce(cJob* job);
 
     std::atomic<bool> stopRequested{false};
     cArray<cJob*> queue;
     std::atomic<int> queuedJobs{0};
-    std::thread thread;
+    cThread thread;
     mutable std::mutex lock;
 };
