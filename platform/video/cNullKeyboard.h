@@ -1,0 +1,28 @@
+// cNullKeyboard: a keyboard whose keys a test sets; it reads like the real one, failing while its window has
+// no focus.
+#pragma once
+
+#include "platform/video/cKeyboard.h"
+
+class cNullWindowSystem;
+class cWindow;
+
+class cNullKeyboard : public cKeyboard
+{
+public:
+    // The keys come from the system's scripted states; window decides the focus.
+    cNullKeyboard(const cNullWindowSystem& system, const cWindow* window);
+
+    bool Acquire() override;
+    void Unacquire() override { acquired = false; }
+    bool ReadState(uint8_t (&state)[kKeyCount]) override;
+
+    bool IsAcquired() const { return acquired; }
+
+private:
+    bool WindowHasFocus() const;
+
+    const cNullWindowSystem& system;
+    const cWindow* window;
+    bool acquired = false;
+};
