@@ -1,4 +1,5 @@
-// cQorn: the engine object, root of the module tree, owner of every subsystem, its start-up, tick, reset and shutdown.
+// cQorn: the engine object, root of the module tree, owner of every subsystem, its start-up, tick, reset and
+// shutdown.
 #pragma once
 
 #include "base/cConsole.h"
@@ -13,7 +14,14 @@
 #include <cstdio>
 
 class cClock;
+class cGraphicsSystem;
+class cInputSink;
 class cInstanceGuard;
+class cNullGraphicsSystem;
+class cNullWindowSystem;
+class cRenderDevice;
+class cScreen;
+class cWindowSystem;
 
 class cQorn : public cModule, public cWorker, public cConsoleHost
 {
@@ -62,6 +70,12 @@ public:
     void SetClock(cClock* clock);
     void SetInstanceGuard(cInstanceGuard* guard) { instanceGuard = guard; }
     void SetConsoleMirror(std::FILE* stream) { consoleMirror = stream; }
+    // The platform's windows and graphics (not owned); without them the engine makes windows and
+    // devices that live in memory only, as the headless console and the tests need.
+    void SetWindowSystem(cWindowSystem* windows) { windowSystem = windows; }
+    void SetGraphicsSystem(cGraphicsSystem* graphics) { graphicsSystem = graphics; }
+    // The receiver of mouse and character input (the interface layer; not owned), or null.
+    void SetInputSink(cInputSink* sink) { inputSink = sink; }
 
     cConsole* GetConsole() const { return console; }
     cInterpreter* GetInterpreter() const { return interpreter; }
@@ -72,11 +86,16 @@ public:
     const cString& GetUserPath() const { return userPath; }
     bool IsInitialised() const { return initialised; }
     bool IsQuitRequested() const { return quitRequested; }
+    cWindowSystem* GetWindowSystem() const { return windowSystem; }
+    cScreen* GetScreen() const { return screen; }
+    cRenderDevice* GetDevice() const;
+    cInputSink* GetInputSink() const { return inputSink; }
     // Whether the per-tick update may run: the rendering device can draw (always when there is
-    // no device at all, as in the headless console).
-    bool IsDeviceUsable() const { return true; }
-    // Whether time passes for the application: the window is in front and not minimised.
-    virtual bool IsWindowInFront() const { return true; }
+    // no screen at all).
+    bool IsDeviceUsable() const;
+    // Whether time passes for the application: the main window is in front and not minimised
+    // (always when there is no window).
+    virtual bool IsWindowInFront() const;
     float GetLastElapsed() const { return lastElapsed; }
 
     // cConsoleHost
@@ -121,6 +140,8 @@ protected:
     void DestroySoundManager();
     void Reset();
     void PrintQorn(const char* text);
+    // Until the renderer draws the layers: a black frame, and a reset after a lost device.
+    void DrawFrame();
     // Another start of the program asked this one to show its window in front.
     void BringToFront();
 
@@ -131,6 +152,12 @@ private:
     cClock* ownClock = nullptr;
     cInstanceGuard* instanceGuard = nullptr;
     std::FILE* consoleMirror = nullptr;
+    cWindowSystem* windowSystem = nullptr;
+    cNullWindowSystem* ownWindowSystem = nullptr;
+    cGraphicsSystem* graphicsSystem = nullptr;
+    cNullGraphicsSystem* ownGraphicsSystem = nullptr;
+    cScreen* screen = nullptr;
+    cInputSink* inputSink = nullptr;
     cString userPath;
     float lastElapsed = 0.0f;
 };

@@ -37,8 +37,10 @@ int16_t ClampToShort(int value)
 }
 } // namespace
 
-cSdlWindowSystem::cSdlWindowSystem()
+bool cSdlWindowSystem::StartVideo()
 {
+    if (videoStarted)
+        return true;
     // Our own handlers end the program through the close path; SDL must not take SIGINT/SIGTERM.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // Without the automatic capture, leaving the window with a button held tells us so.
@@ -46,9 +48,10 @@ cSdlWindowSystem::cSdlWindowSystem()
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
     videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     if (!videoStarted)
-        return;
+        return false;
     SDL_DisableScreenSaver();
     SDL_StartTextInput();
+    return true;
 }
 
 cSdlWindowSystem::~cSdlWindowSystem()
@@ -61,7 +64,7 @@ cSdlWindowSystem::~cSdlWindowSystem()
 
 bool cSdlWindowSystem::RegisterWindowClass(const std::string& className)
 {
-    if (!videoStarted || classes.count(className))
+    if (!StartVideo() || classes.count(className))
         return false;
     // The class name is what window managers group and match the program's windows by.
     SDL_SetHint(SDL_HINT_APP_NAME, className.c_str());

@@ -15,13 +15,15 @@ class cSdlWindow;
 class cSdlWindowSystem : public cWindowSystem
 {
 public:
-    // Starts SDL's video; every operation fails quietly when that is impossible.
-    cSdlWindowSystem();
+    // SDL's video starts with the first window class, so that a copy of the program that only
+    // hands over to a running one never opens the display.
+    cSdlWindowSystem() = default;
     ~cSdlWindowSystem() override;
     cSdlWindowSystem(const cSdlWindowSystem&) = delete;
     cSdlWindowSystem& operator=(const cSdlWindowSystem&) = delete;
 
-    bool IsUsable() const { return videoStarted; }
+    // Starts SDL's video if it has not started; false when it cannot.
+    bool StartVideo();
 
     bool RegisterWindowClass(const std::string& className) override;
     bool UnregisterWindowClass(const std::string& className) override;

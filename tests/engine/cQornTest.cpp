@@ -110,11 +110,21 @@ TEST_F(EngineTest, StartUpCreatesTheSubsystemsAndTheUserFolderInOrder)
     {
         const ConsoleLine& line = engine.GetConsole()->GetLine(k);
         if (!line.text.IsEmpty())
-            ring.push_back(cConsole::ComposeLine(line.text, line.level, line.moduleName, line.moduleClass).Text());
+            ring.push_back(
+                cConsole::ComposeLine(line.text, line.level, line.moduleName, line.moduleClass).Text());
     }
-    const std::vector<std::string> expectedTail = {
-        "Qorn: Config loaded.", "Qorn: Initialization completed.", " ", "Qorn: Initializing application...",
-        "Qorn: Application initialized.", "----------------------------------------------------- ", " "};
+    const std::vector<std::string> expectedTail = {"Qorn: Config loaded.",
+                                                   "Screen[SCREEN]: Creating DirectX 9 device...",
+                                                   "Screen[SCREEN]: Fullscreen 1920X1200.",
+                                                   "Screen[SCREEN]: Trying backbuffer format ARGB32...",
+                                                   "Screen[SCREEN]: Device successfully created.",
+                                                   " ",
+                                                   "Qorn: Initialization completed.",
+                                                   " ",
+                                                   "Qorn: Initializing application...",
+                                                   "Qorn: Application initialized.",
+                                                   "----------------------------------------------------- ",
+                                                   " "};
     ASSERT_GE(ring.size(), expectedTail.size());
     EXPECT_EQ(std::vector<std::string>(ring.end() - long(expectedTail.size()), ring.end()), expectedTail);
     EXPECT_EQ(ring[0].rfind("Qorn Engine [", 0), 0u);
@@ -125,7 +135,8 @@ TEST_F(EngineTest, StartUpCreatesTheSubsystemsAndTheUserFolderInOrder)
 
 TEST_F(EngineTest, TheConfigurationRunsAtStartUpAndSetsTheEngine)
 {
-    WriteConfig("screensize 800 600\r\nfullscreen 0\r\nSFXVolume 0.5\r\nMusicVolume 0.25\r\ncustomcursors 0\r\n");
+    WriteConfig(
+        "screensize 800 600\r\nfullscreen 0\r\nSFXVolume 0.5\r\nMusicVolume 0.25\r\ncustomcursors 0\r\n");
     engine.Initialise();
     EXPECT_TRUE(Printed("Qorn: Config file found. Loading..."));
     EXPECT_EQ(engine.screenWidth, 800);

@@ -67,9 +67,8 @@ protected:
 
     SdlWindowSystemTest()
     {
-        if (!system.IsUsable())
+        if (!system.RegisterWindowClass("QornEngine"))
             return;
-        system.RegisterWindowClass("QornEngine");
         WindowDescription description;
         description.className = "QornEngine";
         description.title = "Vexmoor";
@@ -106,7 +105,7 @@ protected:
 
 TEST_F(SdlWindowSystemTest, OpensTheMainWindowForOpenGl)
 {
-    ASSERT_TRUE(system.IsUsable()) << SDL_GetError();
+    ASSERT_TRUE(system.StartVideo()) << SDL_GetError();
     ASSERT_NE(window, nullptr) << SDL_GetError();
     SDL_Window* native = static_cast<SDL_Window*>(window->GetNativeHandle());
     EXPECT_STREQ(SDL_GetWindowTitle(native), "Vexmoor");
