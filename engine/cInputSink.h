@@ -1,5 +1,4 @@
-// cInputSink: what receives the window's mouse and character input and owns the keyboard device; the
-// interface layer implements it.
+// cInputSink: the receiver of the window's mouse and character input; the interface layer implements it.
 #pragma once
 
 #include <cstdint>

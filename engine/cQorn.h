@@ -1,5 +1,4 @@
-// cQorn: the engine object, root of the module tree, owner of every subsystem, its start-up, tick, reset and
-// shutdown.
+// cQorn: the engine object, root of the module tree, owner of every subsystem, its start-up, tick, reset and shutdown.
 #pragma once
 
 #include "base/cConsole.h"

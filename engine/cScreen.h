@@ -1,5 +1,4 @@
-// cScreen: the main window and the rendering device, made through a fixed chain of formats and modes with
-// fallbacks.
+// cScreen: the main window and the rendering device, made through a fixed chain of modes with fallbacks.
 #pragma once
 
 #include "base/cString.h"

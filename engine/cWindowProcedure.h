@@ -1,5 +1,4 @@
-// cWindowProcedure: the main window's procedure: system events logged, closing and restoring, editor script
-// lines, input to the interface.
+// cWindowProcedure: the main window's procedure: system events, closing, editor lines and input.
 #pragma once
 
 #include "platform/video/WindowMessage.h"

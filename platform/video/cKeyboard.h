@@ -1,5 +1,4 @@
-// cKeyboard: the keyboard device polled once per tick: 256 key states in DirectInput scan codes, 0x80 while
-// pressed.
+// cKeyboard: the keyboard polled once per tick: 256 DirectInput scan codes, 0x80 while pressed.
 #pragma once
 
 #include <cstdint>

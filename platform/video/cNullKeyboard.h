@@ -1,5 +1,4 @@
-// cNullKeyboard: a keyboard whose keys a test sets; it reads like the real one, failing while its window has
-// no focus.
+// cNullKeyboard: a keyboard with scripted keys that fails like the real one while its window has no focus.
 #pragma once
 
 #include "platform/video/cKeyboard.h"

@@ -1,5 +1,4 @@
-// cNullWindow: a window that exists only in memory, for tests and the headless console; in front unless told
-// otherwise.
+// cNullWindow: a window that exists only in memory, for tests and the headless console; in front by default.
 #pragma once
 
 #include "platform/video/cWindow.h"

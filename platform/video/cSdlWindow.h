@@ -1,5 +1,4 @@
-// cSdlWindow: the main window over SDL2, made for OpenGL; full screen covers the desktop and shows the back
-// buffer letterboxed.
+// cSdlWindow: the main window over SDL2, made for OpenGL; full screen shows the back buffer letterboxed.
 #pragma once
 
 #include "platform/video/cWindow.h"

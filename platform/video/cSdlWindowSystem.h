@@ -1,5 +1,4 @@
-// cSdlWindowSystem: the window system over SDL2 video: the main window, its events turned into window
-// messages, the cursor.
+// cSdlWindowSystem: the window system over SDL2 video: SDL events become window messages.
 #pragma once
 
 #include "platform/video/cWindowSystem.h"

@@ -1,5 +1,4 @@
-// cWindow: the program's main window as the engine sees it: showing, focus, size and the native handle for
-// the device.
+// cWindow: the program's main window: showing, focus, size and the native handle the device draws into.
 #pragma once
 
 class cWindow

@@ -1,5 +1,4 @@
-// cWindowSystem: the platform's windows: window classes, the main window, its message queue, the cursor count
-// and the keyboard.
+// cWindowSystem: window classes, the main window, its message queue, the cursor count and the keyboard.
 #pragma once
 
 #include "platform/video/WindowMessage.h"

@@ -110,8 +110,7 @@ TEST_F(EngineTest, StartUpCreatesTheSubsystemsAndTheUserFolderInOrder)
     {
         const ConsoleLine& line = engine.GetConsole()->GetLine(k);
         if (!line.text.IsEmpty())
-            ring.push_back(
-                cConsole::ComposeLine(line.text, line.level, line.moduleName, line.moduleClass).Text());
+            ring.push_back(cConsole::ComposeLine(line.text, line.level, line.moduleName, line.moduleClass).Text());
     }
     const std::vector<std::string> expectedTail = {"Qorn: Config loaded.",
                                                    "Screen[SCREEN]: Creating DirectX 9 device...",
@@ -135,8 +134,7 @@ TEST_F(EngineTest, StartUpCreatesTheSubsystemsAndTheUserFolderInOrder)
 
 TEST_F(EngineTest, TheConfigurationRunsAtStartUpAndSetsTheEngine)
 {
-    WriteConfig(
-        "screensize 800 600\r\nfullscreen 0\r\nSFXVolume 0.5\r\nMusicVolume 0.25\r\ncustomcursors 0\r\n");
+    WriteConfig("screensize 800 600\r\nfullscreen 0\r\nSFXVolume 0.5\r\nMusicVolume 0.25\r\ncustomcursors 0\r\n");
     engine.Initialise();
     EXPECT_TRUE(Printed("Qorn: Config file found. Loading..."));
     EXPECT_EQ(engine.screenWidth, 800);

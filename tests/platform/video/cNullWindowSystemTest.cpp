@@ -1,5 +1,4 @@
-// Tests of the window layer's common parts through the null window system: the queue, the cursor count, the
-// keyboard.
+// Tests of the window layer through the null window system: the queue, the cursor count, the keyboard.
 #include "platform/video/cNullWindowSystem.h"
 #include "platform/video/cKeyboard.h"
 

@@ -1,5 +1,4 @@
-// Tests of the SDL window layer on SDL's offscreen video driver: the scan-code table, the letterbox and SDL
-// events as messages.
+// Tests of the SDL window layer on the offscreen driver: scan codes, the letterbox, SDL events as messages.
 #include "platform/video/cSdlWindowSystem.h"
 #include "platform/video/SdlScanCodes.h"
 #include "platform/video/cKeyboard.h"
