@@ -1,4 +1,5 @@
-// A started engine on the null window and device with a recording input receiver, for the window and graphics tests.
+// A started engine on the null window and device with a recording input receiver, for the window and graphics
+// tests.
 #pragma once
 
 #include "engine/cInputSink.h"
@@ -31,7 +32,10 @@ public:
 
 private:
     static std::string Call(const char* what, int a) { return std::string(what) + " " + std::to_string(a); }
-    static std::string Call(const char* what, int a, int b) { return Call(what, a) + " " + std::to_string(b); }
+    static std::string Call(const char* what, int a, int b)
+    {
+        return Call(what, a) + " " + std::to_string(b);
+    }
 };
 
 class cRecordingEngine : public cQorn

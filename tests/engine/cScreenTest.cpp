@@ -1,4 +1,5 @@
-// Tests of the screen on the null window and device: the size rules, the creation chain, the fallbacks and the failures.
+// Tests of the screen on the null window and device: the size rules, the creation chain, the fallbacks and
+// the failures.
 #include "engine/cScreen.h"
 
 #include "base/cConsole.h"
@@ -100,8 +101,8 @@ TEST_F(ScreenTest, TheSizeFollowsTheDesktopInAWindowAndInFullScreen)
     for (const auto& entry : cases)
     {
         SCOPED_TRACE(entry.line);
-        graphics.SetDisplayMode(
-            DisplayMode{uint32_t(entry.desktopWidth), uint32_t(entry.desktopHeight), 60, RenderFormat::X8R8G8B8});
+        graphics.SetDisplayMode(DisplayMode{uint32_t(entry.desktopWidth), uint32_t(entry.desktopHeight), 60,
+                                            RenderFormat::X8R8G8B8});
         const size_t firstLine = recorder.lines.size();
         ASSERT_NE(screen.Create("Vexmoor", entry.width, entry.height, 32, entry.windowed), nullptr);
         EXPECT_EQ(screen.GetWidth(), entry.expectedWidth);
@@ -111,11 +112,10 @@ TEST_F(ScreenTest, TheSizeFollowsTheDesktopInAWindowAndInFullScreen)
         EXPECT_EQ(made.width, entry.expectedWidth);
         EXPECT_EQ(made.height, entry.expectedHeight);
         EXPECT_EQ(made.fullScreen, !entry.windowed);
-        EXPECT_EQ(Lines(firstLine), (std::vector<std::string>{"Screen[SCREEN]: Creating DirectX 9 device...",
-                                                               std::string("Screen[SCREEN]: ") + entry.line,
-                                                               kChainLines[0],
-                                                               "Screen[SCREEN]: Device successfully created.",
-                                                               " "}));
+        EXPECT_EQ(Lines(firstLine),
+                  (std::vector<std::string>{"Screen[SCREEN]: Creating DirectX 9 device...",
+                                            std::string("Screen[SCREEN]: ") + entry.line, kChainLines[0],
+                                            "Screen[SCREEN]: Device successfully created.", " "}));
     }
     EXPECT_TRUE(boxes.empty());
 }
@@ -186,9 +186,11 @@ TEST_F(ScreenTest, TheChainTriesFormatsProcessingAndDepthsInOrderUntilOneWorks)
         SCOPED_TRACE(k + 1);
         const bool software = (k / 3) % 2 == 1;
         EXPECT_EQ(attempts[k].parameters.backBufferFormat, formats[k]);
-        EXPECT_EQ(attempts[k].parameters.autoDepthStencilFormat, k < 6 ? RenderFormat::D24X8 : RenderFormat::D16);
-        EXPECT_EQ(attempts[k].behaviour, BehaviourMultithreaded | (software ? BehaviourSoftwareVertexProcessing
-                                                                            : BehaviourHardwareVertexProcessing));
+        EXPECT_EQ(attempts[k].parameters.autoDepthStencilFormat,
+                  k < 6 ? RenderFormat::D24X8 : RenderFormat::D16);
+        EXPECT_EQ(attempts[k].behaviour,
+                  BehaviourMultithreaded |
+                      (software ? BehaviourSoftwareVertexProcessing : BehaviourHardwareVertexProcessing));
     }
     std::vector<std::string> expected = {"Screen[SCREEN]: Creating DirectX 9 device...",
                                          "Screen[SCREEN]: Window 1024X768."};
@@ -279,8 +281,9 @@ TEST_F(ScreenTest, WindowSystemFailuresAreShownAndLeaveNothingBehind)
     windows.failDestroyWindow = true;
     windows.failUnregisterClass = true;
     screen.Destroy();
-    EXPECT_EQ(Lines(firstLine), (std::vector<std::string>{"Screen[SCREEN]: Warning: Cannot destroy window.",
-                                                           "Screen[SCREEN]: Warning: Cannot unregister class."}));
+    EXPECT_EQ(Lines(firstLine),
+              (std::vector<std::string>{"Screen[SCREEN]: Warning: Cannot destroy window.",
+                                        "Screen[SCREEN]: Warning: Cannot unregister class."}));
     EXPECT_EQ(screen.GetDevice(), nullptr);
     EXPECT_EQ(cScreen::GetMainWindow(), nullptr);
 }

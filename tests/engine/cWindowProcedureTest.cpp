@@ -1,4 +1,5 @@
-// Tests of the window procedure: system lines, closing, editor lines, input to the interface, mouse leave and the cursor.
+// Tests of the window procedure: system lines, closing, editor lines, input to the interface, mouse leave and
+// the cursor.
 #include "engine/cWindowProcedure.h"
 
 #include "VideoEngineFixture.h"
@@ -42,12 +43,15 @@ TEST_F(WindowProcedureTest, SystemEventsPrintTheirLineAndOnlySomeAreLeftToTheSys
     } cases[] = {
         {Message(eWindowMessage::Activate, 1), "System: Activate...", false, 0},
         {Message(eWindowMessage::QueryOpen), "System: Query Open...", true, 1},
-        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::Restore)), "System: Restore...", true, 1},
-        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::Maximise)), "System: Restore...", true, 1},
+        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::Restore)), "System: Restore...",
+         true, 1},
+        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::Maximise)), "System: Restore...",
+         true, 1},
         // The screen saver and the display's power saving never start.
-        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::ScreenSaver)), "System: Power...", false, 0},
-        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::MonitorPower)), "System: Power...", false,
-         0},
+        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::ScreenSaver)), "System: Power...",
+         false, 0},
+        {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::MonitorPower)), "System: Power...",
+         false, 0},
         {Message(eWindowMessage::SystemCommand, uint64_t(eSystemCommand::Other)), nullptr, true, 0},
     };
     for (const auto& entry : cases)
@@ -91,7 +95,8 @@ TEST_F(WindowProcedureTest, AnEditorLineRunsAndQuitEndsTheLoopAfterTheTick)
     cWindowProcedure::Dispatch(copy);
     const size_t framesBefore = graphics.GetLog()->LinesStartingWith("Present").size();
     EXPECT_TRUE(engine.Tick());
-    EXPECT_EQ(graphics.GetLog()->LinesStartingWith("Present").size(), framesBefore + 1) << "the tick still ran";
+    EXPECT_EQ(graphics.GetLog()->LinesStartingWith("Present").size(), framesBefore + 1)
+        << "the tick still ran";
 }
 
 TEST_F(WindowProcedureTest, InputGoesToTheInterfaceAndActivationTakesTheKeyboardAgain)
@@ -105,8 +110,8 @@ TEST_F(WindowProcedureTest, InputGoesToTheInterfaceAndActivationTakesTheKeyboard
     cWindowProcedure::Dispatch(Message(eWindowMessage::MouseWheel, uint64_t(uint16_t(-120)) << 16));
     cWindowProcedure::Dispatch(Message(eWindowMessage::Character, 0xE9));
     cWindowProcedure::Dispatch(Message(eWindowMessage::Character, 8));
-    EXPECT_EQ(input.calls, (std::vector<std::string>{"acquire", "move -5 300", "down 0", "up 0", "down 1", "up 1",
-                                                     "wheel 65416", "char 233", "char 8"}));
+    EXPECT_EQ(input.calls, (std::vector<std::string>{"acquire", "move -5 300", "down 0", "up 0", "down 1",
+                                                     "up 1", "wheel 65416", "char 233", "char 8"}));
 
     // Without the interface, input is the system's.
     engine.SetInputSink(nullptr);
