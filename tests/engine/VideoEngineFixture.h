@@ -1,5 +1,4 @@
-// A started engine on the null window and device with a recording input receiver, for the window and graphics
-// tests.
+// A started engine on the null window and device with a recording input receiver.
 #pragma once
 
 #include "engine/cInputSink.h"

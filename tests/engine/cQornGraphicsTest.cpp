@@ -1,5 +1,4 @@
-// Tests of the engine's graphics: the screen made at start-up and by "reset", the black frame, time while in
-// the background.
+// Tests of the engine's graphics: the screen at start-up and reset, the black frame, time in the background.
 #include "VideoEngineFixture.h"
 
 #include "engine/cScreen.h"

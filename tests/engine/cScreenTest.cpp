@@ -1,5 +1,4 @@
-// Tests of the screen on the null window and device: the size rules, the creation chain, the fallbacks and
-// the failures.
+// Tests of the screen on the null window and device: size rules, creation chain, fallbacks and failures.
 #include "engine/cScreen.h"
 
 #include "base/cConsole.h"

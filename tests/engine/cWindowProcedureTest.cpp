@@ -1,5 +1,4 @@
-// Tests of the window procedure: system lines, closing, editor lines, input to the interface, mouse leave and
-// the cursor.
+// Tests of the window procedure: system lines, closing, editor lines, input, mouse leave and the cursor.
 #include "engine/cWindowProcedure.h"
 
 #include "VideoEngineFixture.h"
