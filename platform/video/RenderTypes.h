@@ -516,3 +516,30 @@ const char* StageStateName(StageState state);
 const char* SamplerStateName(SamplerState state);
 const char* RenderResultName(RenderResult result);
 const char* RenderFormatName(RenderFormat format);
+
+// Where a back buffer of bufferWidth x bufferHeight appears in a drawable of another size: scaled to
+// fit, aspect kept, centred (bars left and right or above and below). Coordinates with y down.
+inline RenderRect LetterboxRect(uint32_t bufferWidth, uint32_t bufferHeight, uint32_t drawableWidth,
+                                uint32_t drawableHeight)
+{
+    if (bufferWidth == 0 || bufferHeight == 0)
+    {
+        return RenderRect{0, 0, int32_t(drawableWidth), int32_t(drawableHeight)};
+    }
+    // Compare drawableWidth / bufferWidth with drawableHeight / bufferHeight without rounding.
+    const uint64_t byWidth = uint64_t(drawableWidth) * bufferHeight;
+    const uint64_t byHeight = uint64_t(drawableHeight) * bufferWidth;
+    uint32_t width = drawableWidth;
+    uint32_t height = drawableHeight;
+    if (byWidth > byHeight)
+    {
+        width = uint32_t(byHeight / bufferHeight);
+    }
+    else
+    {
+        height = uint32_t(byWidth / bufferWidth);
+    }
+    const int32_t left = int32_t((drawableWidth - width) / 2);
+    const int32_t top = int32_t((drawableHeight - height) / 2);
+    return RenderRect{left, top, left + int32_t(width), top + int32_t(height)};
+}
