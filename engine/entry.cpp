@@ -5,7 +5,7 @@
 #include "engine/cWindowProcedure.h"
 #include "platform/cClock.h"
 #include "platform/cInstanceGuard.h"
-#include "platform/video/cNullGraphicsSystem.h"
+#include "platform/video/cGLGraphicsSystem.h"
 #include "platform/video/cSdlWindowSystem.h"
 
 #include <csignal>
@@ -34,7 +34,7 @@ int RunApplication(cQorn* application)
     std::signal(SIGTERM, &OnSignal);
     cInstanceGuard guard("QornEngine/" + std::string(application->applicationName.Text()));
     cSdlWindowSystem windows;
-    cNullGraphicsSystem graphics;
+    cGLGraphicsSystem graphics;
     application->SetInstanceGuard(&guard);
     application->SetWindowSystem(&windows);
     application->SetGraphicsSystem(&graphics);

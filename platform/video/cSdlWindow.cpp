@@ -1,6 +1,8 @@
 // cSdlWindow: window creation, showing and focus, and the mapping of the pointer into back-buffer pixels.
 #include "platform/video/cSdlWindow.h"
 
+#include "platform/video/RenderTypes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -114,11 +116,13 @@ void cSdlWindow::MapLetterboxed(int shownWidth, int shownHeight, int bufferWidth
 {
     if (shownWidth <= 0 || shownHeight <= 0 || bufferWidth <= 0 || bufferHeight <= 0)
         return;
-    const double scale = std::min(double(shownWidth) / bufferWidth, double(shownHeight) / bufferHeight);
-    const double left = (shownWidth - bufferWidth * scale) / 2.0;
-    const double top = (shownHeight - bufferHeight * scale) / 2.0;
-    x = int(std::floor((x - left) / scale));
-    y = int(std::floor((y - top) / scale));
+    // The same rectangle the device presents into.
+    const RenderRect shown = LetterboxRect(uint32_t(bufferWidth), uint32_t(bufferHeight),
+                                           uint32_t(shownWidth), uint32_t(shownHeight));
+    const int shownRectWidth = std::max(1, shown.right - shown.left);
+    const int shownRectHeight = std::max(1, shown.bottom - shown.top);
+    x = int(std::floor(double(x - shown.left) * bufferWidth / shownRectWidth));
+    y = int(std::floor(double(y - shown.top) * bufferHeight / shownRectHeight));
 }
 
 bool cSdlWindow::TakeMouseLeave()

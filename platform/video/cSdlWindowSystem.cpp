@@ -66,8 +66,10 @@ bool cSdlWindowSystem::RegisterWindowClass(const std::string& className)
 {
     if (!StartVideo() || classes.count(className))
         return false;
-    // The class name is what window managers group and match the program's windows by.
+    // The class name is what window managers group and match the program's windows by (a
+    // class the user set in the environment wins).
     SDL_SetHint(SDL_HINT_APP_NAME, className.c_str());
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", className.c_str(), 0);
     classes.insert(className);
     return true;
 }
