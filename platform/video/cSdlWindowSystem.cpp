@@ -7,6 +7,10 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <dlfcn.h>
+#include <link.h>
 
 namespace
 {
@@ -35,6 +39,29 @@ int16_t ClampToShort(int value)
 {
     return int16_t(std::clamp(value, -32768, 32767));
 }
+
+bool IsGraphicsDriver(const char* path)
+{
+    const char* slash = std::strrchr(path, '/');
+    const char* file = slash ? slash + 1 : path;
+    return std::strncmp(file, "libEGL", 6) == 0 || std::strncmp(file, "libGL", 5) == 0 ||
+           std::strstr(file, "_dri.so") || std::strncmp(file, "libgallium", 10) == 0;
+}
+
+int PinGraphicsDriver(dl_phdr_info* info, size_t, void*)
+{
+    if (info->dlpi_name && info->dlpi_name[0] && IsGraphicsDriver(info->dlpi_name))
+        dlopen(info->dlpi_name, RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    return 0;
+}
+
+// SDL unloads the OpenGL driver with the last OpenGL window and loads it again for the next one,
+// which happens on every reset and every fallback of the device creation; loading it is slow and
+// Mesa's EGL does not give everything back. Once loaded, the driver stays for the process.
+void KeepGraphicsDriverLoaded()
+{
+    dl_iterate_phdr(&PinGraphicsDriver, nullptr);
+}
 } // namespace
 
 bool cSdlWindowSystem::StartVideo()
@@ -48,7 +75,11 @@ bool cSdlWindowSystem::StartVideo()
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
     videoStarted = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
     if (!videoStarted)
+    {
+        // The engine only learns that the window class failed; the reason is for whoever runs it.
+        std::fprintf(stderr, "SDL video: %s\n", SDL_GetError());
         return false;
+    }
     SDL_DisableScreenSaver();
     SDL_StartTextInput();
     return true;
@@ -90,6 +121,7 @@ cWindow* cSdlWindowSystem::CreateWindow(const WindowDescription& description)
         return nullptr;
     }
     windows.push_back(window);
+    KeepGraphicsDriverLoaded();
     return window;
 }
 
@@ -266,4 +298,11 @@ void cSdlWindowSystem::TranslateText(const char* utf8)
         PostSimple(eWindowMessage::Character, 0xD800 | (offset >> 10));
         PostSimple(eWindowMessage::Character, 0xDC00 | (offset & 0x3FF));
     }
+}
+
+// Leak checking in sanitizer builds: the D-Bus connection SDL opens to hold the screen saver off
+// lives until the process ends, by design of libdbus. Our own leaks are still reported.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libdbus-1.so\n";
 }
