@@ -525,11 +525,31 @@ void cGLFixedFunctionProgram::FindLocations()
 
 void cGLFixedFunctionProgram::Apply(const cRenderStateBlock& states, uint32_t vertexFormat, int stageCount)
 {
-    ApplyTransforms(states);
-    ApplyLighting(states, vertexFormat);
-    ApplyTexCoords(states);
-    ApplyStages(states, stageCount);
-    ApplyFogAndAlpha(states);
+    const bool statesChanged = !applied || states.StateVersion() != appliedStates ||
+                               vertexFormat != appliedFormat || stageCount != appliedStageCount;
+    const bool transformsChanged = !applied || states.TransformVersion() != appliedTransforms;
+    if (statesChanged)
+    {
+        ApplyLighting(states, vertexFormat);
+        ApplyStages(states, stageCount);
+        ApplyFogAndAlpha(states);
+    }
+    else if (transformsChanged)
+    {
+        // Lights are placed by the view.
+        ApplyLights(states);
+    }
+    if (statesChanged || transformsChanged)
+    {
+        // Texture-coordinate generation and fog depth also follow the states.
+        ApplyTransforms(states);
+        ApplyTexCoords(states);
+    }
+    applied = true;
+    appliedStates = states.StateVersion();
+    appliedTransforms = states.TransformVersion();
+    appliedFormat = vertexFormat;
+    appliedStageCount = stageCount;
 }
 
 void cGLFixedFunctionProgram::ApplyTransforms(const cRenderStateBlock& states)

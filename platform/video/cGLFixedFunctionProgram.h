@@ -49,4 +49,10 @@ private:
 
     uint32_t program = 0;
     Locations at{};
+    // What the uniforms were last made from; nothing is sent again while it is unchanged.
+    bool applied = false;
+    uint32_t appliedTransforms = 0;
+    uint32_t appliedStates = 0;
+    uint32_t appliedFormat = 0;
+    int appliedStageCount = 0;
 };

@@ -554,6 +554,7 @@ RenderResult cGLRenderDevice::SetRenderTarget(cRenderSurface* surface)
     }
     renderTarget = surface;
     states.viewport = RenderViewport{0, 0, surface->GetWidth(), surface->GetHeight(), 0.0f, 1.0f};
+    states.scissor = RenderRect{0, 0, int32_t(surface->GetWidth()), int32_t(surface->GetHeight())};
     return RenderResult::Ok;
 }
 
@@ -649,6 +650,7 @@ RenderResult cGLRenderDevice::SetTransform(TransformType type, const RenderMatri
 RenderResult cGLRenderDevice::SetMaterial(const RenderMaterial& material)
 {
     states.material = material;
+    states.Touch();
     return RenderResult::Ok;
 }
 
@@ -691,6 +693,7 @@ RenderResult cGLRenderDevice::SetSamplerState(uint32_t sampler, SamplerState sta
 RenderResult cGLRenderDevice::SetScissorRect(const RenderRect& rect)
 {
     states.scissor = rect;
+    states.Touch();
     return RenderResult::Ok;
 }
 
@@ -702,6 +705,7 @@ RenderResult cGLRenderDevice::SetViewport(const RenderViewport& viewport)
         return RenderResult::InvalidCall;
     }
     states.viewport = viewport;
+    states.Touch();
     return RenderResult::Ok;
 }
 
@@ -712,6 +716,7 @@ RenderResult cGLRenderDevice::SetFVF(uint32_t format)
         return RenderResult::InvalidCall;
     }
     states.vertexFormat = format;
+    states.Touch();
     return RenderResult::Ok;
 }
 

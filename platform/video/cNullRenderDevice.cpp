@@ -141,6 +141,7 @@ RenderResult cNullRenderDevice::SetRenderTarget(cRenderSurface* surface)
     }
     renderTarget = surface;
     states.viewport = RenderViewport{0, 0, surface->GetWidth(), surface->GetHeight(), 0.0f, 1.0f};
+    states.scissor = RenderRect{0, 0, int32_t(surface->GetWidth()), int32_t(surface->GetHeight())};
     return RenderResult::Ok;
 }
 

@@ -35,8 +35,8 @@ public:
     // The back buffer's surface, owned by the device.
     virtual cRenderSurface* GetBackBuffer() = 0;
     virtual cRenderSurface* GetRenderTarget() = 0;
-    // The back buffer or the top surface of a render-target texture. Resets the viewport to the whole
-    // target.
+    // The back buffer or the top surface of a render-target texture. Resets the viewport and the
+    // scissor rectangle to the whole target.
     virtual RenderResult SetRenderTarget(cRenderSurface* surface) = 0;
     // Copies a rectangle between render targets and the back buffer, scaling with point or linear
     // filtering. Null rectangles mean the whole surface.

@@ -74,6 +74,8 @@ void cRenderStateBlock::SetDefaults(uint32_t width, uint32_t height)
     viewport = RenderViewport{0, 0, width, height, 0.0f, 1.0f};
     scissor = RenderRect{0, 0, int32_t(width), int32_t(height)};
     vertexFormat = 0;
+    ++transformVersion;
+    ++stateVersion;
 }
 
 bool cRenderStateBlock::SetRenderState(RenderState state, uint32_t value)
@@ -83,6 +85,7 @@ bool cRenderStateBlock::SetRenderState(RenderState state, uint32_t value)
         return false;
     }
     renderStates[size_t(state)] = value;
+    ++stateVersion;
     return true;
 }
 
@@ -98,6 +101,7 @@ bool cRenderStateBlock::SetStageState(uint32_t stage, StageState state, uint32_t
         return false;
     }
     stageStates[stage][size_t(state)] = value;
+    ++stateVersion;
     return true;
 }
 
@@ -117,6 +121,7 @@ bool cRenderStateBlock::SetSamplerState(uint32_t sampler, SamplerState state, ui
         return false;
     }
     samplerStates[sampler][size_t(state)] = value;
+    ++stateVersion;
     return true;
 }
 
@@ -153,6 +158,7 @@ bool cRenderStateBlock::SetTransform(TransformType type, const RenderMatrix& mat
     {
         return false;
     }
+    ++transformVersion;
     return true;
 }
 
@@ -182,6 +188,7 @@ bool cRenderStateBlock::SetLight(uint32_t index, const RenderLight& light)
         return false;
     }
     lights[index] = light;
+    ++stateVersion;
     return true;
 }
 
@@ -192,6 +199,7 @@ bool cRenderStateBlock::EnableLight(uint32_t index, bool enable)
         return false;
     }
     lightEnabled[index] = enable;
+    ++stateVersion;
     return true;
 }
 
@@ -202,5 +210,6 @@ bool cRenderStateBlock::SetTexture(uint32_t stage, cRenderTexture* texture)
         return false;
     }
     textures[stage] = texture;
+    ++stateVersion;
     return true;
 }

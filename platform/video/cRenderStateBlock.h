@@ -37,6 +37,12 @@ public:
         return stage < kMaxTextureStages ? textures[stage] : nullptr;
     }
 
+    // Raised by every change: transforms count apart from the rest, so a draw that only moved the
+    // world matrix sends only what depends on it.
+    uint32_t TransformVersion() const { return transformVersion; }
+    uint32_t StateVersion() const { return stateVersion; }
+    void Touch() { ++stateVersion; }
+
     RenderMaterial material;
     RenderViewport viewport;
     RenderRect scissor;
@@ -53,4 +59,6 @@ private:
     RenderLight lights[kMaxLights];
     bool lightEnabled[kMaxLights] = {};
     cRenderTexture* textures[kMaxTextureStages] = {};
+    uint32_t transformVersion = 0;
+    uint32_t stateVersion = 0;
 };

@@ -3,6 +3,7 @@
 #include "GLDeviceFixture.h"
 
 #include <SDL.h>
+#include <epoxy/gl.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,15 +16,17 @@ void GLDeviceFixture::SetUpTestSuite()
     // No display is needed: SDL's offscreen driver gives a GL context through EGL.
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     sdlReady = SDL_Init(SDL_INIT_VIDEO) == 0;
+    // Holds the GL driver loaded for the whole run (SDL would unload it with the last window).
+    if (sdlReady)
+    {
+        SDL_GL_LoadLibrary(nullptr);
+    }
 }
 
 void GLDeviceFixture::TearDownTestSuite()
 {
-    if (sdlReady)
-    {
-        SDL_Quit();
-    }
-    sdlReady = false;
+    // SDL and the GL driver stay loaded until the process ends: once unloaded, the leak checker could
+    // no longer tell the driver's own allocations from ours.
 }
 
 void GLDeviceFixture::SetUp()
@@ -58,6 +61,12 @@ void GLDeviceFixture::SetUp()
 
 void GLDeviceFixture::TearDown()
 {
+    // Whatever the test did, the device must not have made an invalid GL call.
+    if (device)
+    {
+        device->TestCooperativeLevel();
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    }
     device.reset();
     if (window)
     {

@@ -5,6 +5,8 @@
 #include <functional>
 #include <thread>
 
+#include <epoxy/gl.h>
+
 namespace
 {
 struct Probe
@@ -711,4 +713,67 @@ TEST(LetterboxRect, KeepsTheAspectAndCentres)
         EXPECT_EQ(rect.right, entry.expected.right);
         EXPECT_EQ(rect.bottom, entry.expected.bottom);
     }
+}
+
+TEST_F(GLRenderDevice, ReportsTheDesktopAndTheAdapterLimits)
+{
+    DisplayMode mode;
+    ASSERT_EQ(system.GetAdapterDisplayMode(0, mode), RenderResult::Ok);
+    EXPECT_GT(mode.width, 0u);
+    EXPECT_GT(mode.height, 0u);
+    EXPECT_EQ(mode.format, RenderFormat::X8R8G8B8);
+    DeviceCaps caps;
+    ASSERT_EQ(system.GetDeviceCaps(0, DeviceType::Hardware, caps), RenderResult::Ok);
+    EXPECT_GE(caps.maxTextureWidth, 1024u);
+    EXPECT_EQ(caps.maxTextureWidth, gl->GetMaxTextureSize());
+    EXPECT_EQ(caps.maxSimultaneousTextures, 8u);
+    // The probe leaves the device's context usable.
+    device->Clear(ClearTarget, 0xFF102030, 1.0f);
+    EXPECT_TRUE(ColourNear(ReadPixel(1, 1), 0xFF102030));
+}
+
+TEST_F(GLRenderDevice, TexturesMayOutliveTheirDevice)
+{
+    std::unique_ptr<cRenderTexture> texture = MakeTexture(2, 2, kQuadrants);
+    std::unique_ptr<cRenderTexture> target;
+    ASSERT_EQ(device->CreateTexture(8, 8, 1, UsageRenderTarget, RenderFormat::A8R8G8B8, MemoryPool::Default,
+                                    target),
+              RenderResult::Ok);
+    device->SetTexture(0, texture.get());
+    DrawQuad(0, 0, 8, 8, 0xFFFFFFFF);
+    device->SetRenderTarget(target->GetSurfaceLevel(0));
+    device->Clear(ClearTarget, 0, 1.0f);
+    device.reset();
+    texture.reset();
+    target.reset();
+}
+
+TEST_F(GLRenderDevice, PresentScalesTheBackBufferIntoTheWindowLetterboxed)
+{
+    // A 32x16 back buffer in a 64x64 window: shown at 64x32, 16 rows of bars above and below.
+    PresentParameters parameters = device->GetPresentParameters();
+    parameters.backBufferWidth = 32;
+    parameters.backBufferHeight = 16;
+    ASSERT_EQ(device->Reset(parameters), RenderResult::Ok);
+    device->SetRenderState(RenderState::Lighting, 0);
+    UsePixelSpace(32, 16);
+    device->Clear(ClearTarget | ClearZBuffer, 0xFF0000FF, 1.0f);
+    DrawQuad(0, 0, 32, 8, 0xFFFF0000);
+    ASSERT_EQ(device->Present(), RenderResult::Ok);
+
+    // The window's own framebuffer, read bottom row first.
+    std::vector<uint8_t> shown(kSize * kSize * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, GLsizei(kSize), GLsizei(kSize), GL_BGRA, GL_UNSIGNED_BYTE, shown.data());
+    auto at = [&shown](uint32_t x, uint32_t yFromTop)
+    {
+        uint32_t argb;
+        std::memcpy(&argb, &shown[((kSize - 1 - yFromTop) * kSize + x) * 4], 4);
+        return argb | 0xFF000000;
+    };
+    EXPECT_TRUE(ColourNear(at(32, 4), 0xFF000000));
+    EXPECT_TRUE(ColourNear(at(32, 20), 0xFFFF0000));
+    EXPECT_TRUE(ColourNear(at(32, 44), 0xFF0000FF));
+    EXPECT_TRUE(ColourNear(at(32, 60), 0xFF000000));
 }

@@ -154,6 +154,16 @@ TEST(NullRenderDevice, RenderTargetsAndCopiesCheckTheirSurfaces)
     EXPECT_EQ(device.SetRenderTarget(plain->GetSurfaceLevel(0)), RenderResult::InvalidCall);
     EXPECT_EQ(device.SetRenderTarget(target->GetSurfaceLevel(0)), RenderResult::Ok);
     EXPECT_EQ(device.GetRenderTarget(), target->GetSurfaceLevel(0));
+    std::unique_ptr<cRenderTexture> small;
+    ASSERT_EQ(device.CreateTexture(32, 16, 1, UsageRenderTarget, RenderFormat::A8R8G8B8, MemoryPool::Default,
+                                   small),
+              RenderResult::Ok);
+    device.SetScissorRect(RenderRect{1, 2, 3, 4});
+    ASSERT_EQ(device.SetRenderTarget(small->GetSurfaceLevel(0)), RenderResult::Ok);
+    EXPECT_EQ(device.GetViewport().width, 32u);
+    EXPECT_EQ(device.GetViewport().height, 16u);
+    EXPECT_EQ(device.GetStates().scissor.right, 32);
+    EXPECT_EQ(device.GetStates().scissor.left, 0);
     EXPECT_EQ(device.StretchRect(device.GetBackBuffer(), nullptr, target->GetSurfaceLevel(0), nullptr,
                                  FilterLinear),
               RenderResult::Ok);
