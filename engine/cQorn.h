@@ -86,6 +86,7 @@ public:
     bool IsInitialised() const { return initialised; }
     bool IsQuitRequested() const { return quitRequested; }
     cWindowSystem* GetWindowSystem() const { return windowSystem; }
+    cGraphicsSystem* GetGraphicsSystem() const { return graphicsSystem; }
     cScreen* GetScreen() const { return screen; }
     cRenderDevice* GetDevice() const;
     cInputSink* GetInputSink() const { return inputSink; }
