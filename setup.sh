@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format
     libsdl2-dev libepoxy-dev libgl1-mesa-dri libegl1 libegl-mesa0 libgles2
     libvorbis-dev libogg-dev libjpeg62-turbo-dev libfreetype-dev fonts-dejavu-core
-    googletest libgtest-dev libgmock-dev libbenchmark-dev tcl xvfb xauth
+    googletest libgtest-dev libgmock-dev libbenchmark-dev tcl xvfb xauth x11-utils
 )
 
 missing=()

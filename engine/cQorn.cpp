@@ -2,12 +2,17 @@
 #include "engine/cQorn.h"
 
 #include "base/TrackedAllocator.h"
+#include "engine/cScreen.h"
 #include "platform/OSPaths.h"
 #include "platform/audio/cNullAudioDevice.h"
 #include "platform/audio/cSdlAudioDevice.h"
 #include "platform/cClock.h"
 #include "platform/cInstanceGuard.h"
 #include "sound/cSoundManager.h"
+#include "platform/video/cNullGraphicsSystem.h"
+#include "platform/video/cNullWindowSystem.h"
+#include "platform/video/cRenderDevice.h"
+#include "platform/video/cWindow.h"
 
 #include <string>
 
@@ -29,6 +34,8 @@ cQorn::~cQorn()
     if (initialised && !shutDownDone)
         Shutdown();
     delete ownClock;
+    delete ownGraphicsSystem;
+    delete ownWindowSystem;
     if (current == this)
         current = nullptr;
 }
@@ -155,12 +162,72 @@ void cQorn::CreateGraphics()
 {
     if (graphicsCreated)
         DestroyGraphics();
+    if (!windowSystem)
+        windowSystem = ownWindowSystem = QNEW cNullWindowSystem;
+    if (!graphicsSystem)
+        graphicsSystem = ownGraphicsSystem = QNEW cNullGraphicsSystem;
+    // The screen is the renderer's once the renderer exists; until then the engine holds it.
+    screen = QNEW cScreen(*windowSystem);
+    screen->Initialise(graphicsSystem);
+    if (!screen->Create(applicationName, screenWidth, screenHeight, 32, windowed))
+    {
+        // The box has told why; without a device nothing can be drawn.
+        RequestQuit();
+    }
     graphicsCreated = true;
 }
 
 void cQorn::DestroyGraphics()
 {
+    if (screen)
+    {
+        screen->Destroy();
+        delete screen;
+        screen = nullptr;
+    }
     graphicsCreated = false;
+}
+
+cRenderDevice* cQorn::GetDevice() const
+{
+    return screen ? screen->GetDevice() : nullptr;
+}
+
+bool cQorn::IsDeviceUsable() const
+{
+    if (!screen)
+        return true;
+    cRenderDevice* device = screen->GetDevice();
+    return device && device->TestCooperativeLevel() == RenderResult::Ok;
+}
+
+bool cQorn::IsWindowInFront() const
+{
+    const cWindow* window = cScreen::GetMainWindow();
+    return !window || (window->IsInFront() && !window->IsMinimised());
+}
+
+void cQorn::DrawFrame()
+{
+    cRenderDevice* device = GetDevice();
+    if (!device)
+        return;
+    const RenderResult level = device->TestCooperativeLevel();
+    if (level == RenderResult::DeviceNotReset)
+    {
+        PresentParameters parameters = screen->GetPresentParameters();
+        device->Reset(parameters);
+        return;
+    }
+    if (level != RenderResult::Ok)
+        return;
+    device->Clear(ClearTarget | ClearZBuffer, 0xFF000000, 1.0f);
+    device->BeginScene();
+    device->EndScene();
+    device->Present();
+    // The in-memory device records every call; nobody reads the record of the engine's own.
+    if (ownGraphicsSystem)
+        ownGraphicsSystem->GetLog()->Clear();
 }
 
 void cQorn::CreateSoundManager()
@@ -206,6 +273,8 @@ void cQorn::OnCommand(cCommand& call)
     case kScreenSize:
         screenWidth = call.Argument(0).IntegerValue();
         screenHeight = call.Argument(1).IntegerValue();
+        if (screen)
+            screen->Resize(screenWidth, screenHeight);
         return;
     case kFullScreen:
         windowed = call.Argument(0).value == 0.0f;
@@ -218,9 +287,13 @@ void cQorn::OnCommand(cCommand& call)
         return;
     case kHide:
         windowVisible = false;
+        if (cWindow* window = cScreen::GetMainWindow())
+            window->Hide();
         return;
     case kShow:
         windowVisible = true;
+        if (cWindow* window = cScreen::GetMainWindow())
+            window->Show();
         return;
     case kSfxVolume:
         sfxVolume = call.Argument(0).value;
@@ -288,6 +361,7 @@ bool cQorn::Tick()
     {
         if (IsDeviceUsable())
             Update(float(elapsed));
+        DrawFrame();
         if (IsDeviceUsable() && jobHandler->HasPendingJobs())
             SleepMilliseconds(jobHandler->idleSleep);
         if (soundManager)
@@ -301,6 +375,8 @@ bool cQorn::Tick()
 void cQorn::BringToFront()
 {
     windowVisible = true;
+    if (cWindow* window = cScreen::GetMainWindow())
+        window->BringToFront();
 }
 
 // ---- Shutdown ----

@@ -13,8 +13,15 @@
 #include <cstdio>
 
 class cClock;
+class cGraphicsSystem;
+class cInputSink;
 class cInstanceGuard;
 class cSoundManager;
+class cNullGraphicsSystem;
+class cNullWindowSystem;
+class cRenderDevice;
+class cScreen;
+class cWindowSystem;
 
 class cQorn : public cModule, public cWorker, public cConsoleHost
 {
@@ -72,6 +79,12 @@ public:
         kSoundSystem,
     };
     void SetSoundOutput(eSoundOutput output) { soundOutput = output; }
+    // The platform's windows and graphics (not owned); without them the engine makes windows and
+    // devices that live in memory only, as the headless console and the tests need.
+    void SetWindowSystem(cWindowSystem* windows) { windowSystem = windows; }
+    void SetGraphicsSystem(cGraphicsSystem* graphics) { graphicsSystem = graphics; }
+    // The receiver of mouse and character input (the interface layer; not owned), or null.
+    void SetInputSink(cInputSink* sink) { inputSink = sink; }
 
     cConsole* GetConsole() const { return console; }
     cInterpreter* GetInterpreter() const { return interpreter; }
@@ -83,11 +96,17 @@ public:
     const cString& GetUserPath() const { return userPath; }
     bool IsInitialised() const { return initialised; }
     bool IsQuitRequested() const { return quitRequested; }
+    cWindowSystem* GetWindowSystem() const { return windowSystem; }
+    cGraphicsSystem* GetGraphicsSystem() const { return graphicsSystem; }
+    cScreen* GetScreen() const { return screen; }
+    cRenderDevice* GetDevice() const;
+    cInputSink* GetInputSink() const { return inputSink; }
     // Whether the per-tick update may run: the rendering device can draw (always when there is
-    // no device at all, as in the headless console).
-    bool IsDeviceUsable() const { return true; }
-    // Whether time passes for the application: the window is in front and not minimised.
-    virtual bool IsWindowInFront() const { return true; }
+    // no screen at all).
+    bool IsDeviceUsable() const;
+    // Whether time passes for the application: the main window is in front and not minimised
+    // (always when there is no window).
+    virtual bool IsWindowInFront() const;
     float GetLastElapsed() const { return lastElapsed; }
 
     // cConsoleHost
@@ -133,6 +152,8 @@ protected:
     void DestroySoundManager();
     void Reset();
     void PrintQorn(const char* text);
+    // Until the renderer draws the layers: a black frame, and a reset after a lost device.
+    void DrawFrame();
     // Another start of the program asked this one to show its window in front.
     void BringToFront();
 
@@ -144,6 +165,12 @@ private:
     cInstanceGuard* instanceGuard = nullptr;
     std::FILE* consoleMirror = nullptr;
     eSoundOutput soundOutput = kSoundNull;
+    cWindowSystem* windowSystem = nullptr;
+    cNullWindowSystem* ownWindowSystem = nullptr;
+    cGraphicsSystem* graphicsSystem = nullptr;
+    cNullGraphicsSystem* ownGraphicsSystem = nullptr;
+    cScreen* screen = nullptr;
+    cInputSink* inputSink = nullptr;
     cString userPath;
     float lastElapsed = 0.0f;
 };

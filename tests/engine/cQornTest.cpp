@@ -115,9 +115,18 @@ TEST_F(EngineTest, StartUpCreatesTheSubsystemsAndTheUserFolderInOrder)
         if (!line.text.IsEmpty())
             ring.push_back(cConsole::ComposeLine(line.text, line.level, line.moduleName, line.moduleClass).Text());
     }
-    const std::vector<std::string> expectedTail = {
-        "Qorn: Config loaded.", "Qorn: Initialization completed.", " ", "Qorn: Initializing application...",
-        "Qorn: Application initialized.", "----------------------------------------------------- ", " "};
+    const std::vector<std::string> expectedTail = {"Qorn: Config loaded.",
+                                                   "Screen[SCREEN]: Creating DirectX 9 device...",
+                                                   "Screen[SCREEN]: Fullscreen 1920X1200.",
+                                                   "Screen[SCREEN]: Trying backbuffer format ARGB32...",
+                                                   "Screen[SCREEN]: Device successfully created.",
+                                                   " ",
+                                                   "Qorn: Initialization completed.",
+                                                   " ",
+                                                   "Qorn: Initializing application...",
+                                                   "Qorn: Application initialized.",
+                                                   "----------------------------------------------------- ",
+                                                   " "};
     ASSERT_GE(ring.size(), expectedTail.size());
     EXPECT_EQ(std::vector<std::string>(ring.end() - long(expectedTail.size()), ring.end()), expectedTail);
     EXPECT_EQ(ring[0].rfind("Qorn Engine [", 0), 0u);
