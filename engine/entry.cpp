@@ -6,6 +6,7 @@
 #include "platform/cClock.h"
 #include "platform/cInstanceGuard.h"
 #include "platform/video/cGLGraphicsSystem.h"
+#include "platform/video/SdlMessageBox.h"
 #include "platform/video/cSdlWindowSystem.h"
 
 #include <csignal>
@@ -32,6 +33,7 @@ int RunApplication(cQorn* application)
 {
     std::signal(SIGINT, &OnSignal);
     std::signal(SIGTERM, &OnSignal);
+    UseSdlMessageBoxes();
     cInstanceGuard guard("QornEngine/" + std::string(application->applicationName.Text()));
     cSdlWindowSystem windows;
     cGLGraphicsSystem graphics;
