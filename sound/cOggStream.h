@@ -1,5 +1,4 @@
-// cOggStream: an Ogg Vorbis file read through vorbisfile as 16-bit frames in the channel count the caller
-// needs.
+// cOggStream: an Ogg Vorbis file read through vorbisfile as 16-bit frames.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +6,7 @@
 
 struct OggVorbis_File;
 
+// The frames come in the channel count the caller needs.
 class cOggStream
 {
 public:

@@ -1,5 +1,4 @@
-// cSoundChannel: one sound buffer of the sound manager playing an effect or the streamed music, with its
-// volume and fade.
+// cSoundChannel: one sound buffer of the sound manager, playing an effect or the streamed music.
 #pragma once
 
 #include "base/cString.h"

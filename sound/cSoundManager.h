@@ -1,5 +1,4 @@
-// cSoundManager: all sound of the program; one streamed music channel and 31 effect channels over the sound
-// device.
+// cSoundManager: all sound of the program, played over the sound device.
 #pragma once
 
 #include "base/cSearchableList.h"
@@ -11,6 +10,7 @@
 
 class cAudioDevice;
 
+// One channel streams the music; 31 more play the effects.
 class cSoundManager
 {
 public:

@@ -1,5 +1,4 @@
-// Cost of the sound: one second of output with 31 effects and the streamed music, mixed and refilled as in
-// the game.
+// Cost of the sound: one second of 31 effects and the streamed music, mixed and refilled as in the game.
 #include "platform/audio/cNullAudioDevice.h"
 #include "sound/cSoundManager.h"
 #include "tests/sound/OggWriter.h"

@@ -1,5 +1,4 @@
-// cAudioDevice: the sound output the engine plays through; makes sound buffers and owns the mixer that sums
-// them.
+// cAudioDevice: the sound output the engine plays through; makes sound buffers and owns their mixer.
 #pragma once
 
 #include "platform/audio/cAudioMixer.h"

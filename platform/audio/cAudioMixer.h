@@ -1,5 +1,4 @@
-// cAudioMixer: sums every playing sound buffer into 16-bit stereo output, shared between the main and the
-// audio thread.
+// cAudioMixer: sums every playing sound buffer into 16-bit stereo output.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +7,7 @@
 
 class cSoundBuffer;
 
+// Shared between the main thread and the audio thread.
 class cAudioMixer
 {
 public:

@@ -1,5 +1,4 @@
-// cSoundBuffer: one fixed-size 16-bit PCM buffer of the sound device with volume, pan and frequency, mixed by
-// cAudioMixer.
+// cSoundBuffer: one fixed-size 16-bit PCM buffer of the sound device, mixed by cAudioMixer.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,4 @@
-// The "Fatal Error!" box of the game on the desktop: an SDL message box, with the line on standard error as
-// well.
+// The game's "Fatal Error!" box on the desktop: an SDL message box, also written to standard error.
 #pragma once
 
 // Makes every message box an SDL box over the desktop. Where SDL can show none (no display, the

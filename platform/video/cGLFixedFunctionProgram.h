@@ -1,5 +1,4 @@
-// cGLFixedFunctionProgram: the one shader program of the OpenGL device, reproducing the fixed-function
-// pipeline the engine uses.
+// cGLFixedFunctionProgram: the OpenGL device's one shader, reproducing the engine's fixed-function pipeline.
 #pragma once
 
 #include "platform/video/RenderTypes.h"

@@ -1,5 +1,4 @@
-// cGLGraphicsSystem: the graphics system on SDL2 and OpenGL: the desktop mode, the adapter's limits and
-// OpenGL devices.
+// cGLGraphicsSystem: the graphics system on SDL2 and OpenGL: desktop mode, adapter limits, GL devices.
 #include "platform/video/cGLGraphicsSystem.h"
 
 #include "platform/video/cGLRenderDevice.h"

@@ -1,5 +1,4 @@
-// cGLRenderDevice: the rendering device on OpenGL 3.3 core: an offscreen back buffer, one fixed-function
-// shader, presentation into an SDL window.
+// cGLRenderDevice: the rendering device on OpenGL 3.3 core, presenting into an SDL window.
 #pragma once
 
 #include "platform/video/RenderTypes.h"

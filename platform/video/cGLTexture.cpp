@@ -1,5 +1,4 @@
-// cGLTexture: a texture of the OpenGL device: the memory copy of cRenderTexture plus the GL objects made from
-// it on the device's thread.
+// cGLTexture: a texture of the OpenGL device: its memory copy plus the GL objects made from it.
 #include "platform/video/cGLTexture.h"
 
 #include <epoxy/gl.h>

@@ -1,5 +1,4 @@
-// cGLTextureRegistry: the link between an OpenGL device and its textures, so textures can be deleted on any
-// thread and outlive the device.
+// cGLTextureRegistry: the link between an OpenGL device and its textures, which may outlive it.
 #include "platform/video/cGLTextureRegistry.h"
 
 void cGLTextureRegistry::Retire(uint32_t texture, uint32_t framebuffer, uint32_t depthBuffer)

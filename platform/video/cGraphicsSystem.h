@@ -1,5 +1,4 @@
-// cGraphicsSystem: the entry to the rendering devices: the adapter's display mode, its capabilities and
-// device creation.
+// cGraphicsSystem: the entry to the rendering devices: display mode, capabilities, device creation.
 #pragma once
 
 #include "platform/video/RenderTypes.h"

@@ -1,5 +1,4 @@
-// cNullGraphicsSystem: a graphics system without hardware for tests: injected results, recorded attempts,
-// null devices.
+// cNullGraphicsSystem: a graphics system without hardware for tests, making null devices.
 #include "platform/video/cNullGraphicsSystem.h"
 
 #include "platform/video/cNullRenderDevice.h"

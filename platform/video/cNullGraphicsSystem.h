@@ -1,5 +1,4 @@
-// cNullGraphicsSystem: a graphics system without hardware for tests: injected results, recorded attempts,
-// null devices.
+// cNullGraphicsSystem: a graphics system without hardware for tests, making null devices.
 #pragma once
 
 #include "platform/video/RenderTypes.h"
@@ -22,6 +21,7 @@ struct NullCreateAttempt
     RenderResult result = RenderResult::Ok;
 };
 
+// Returns the results a test injects and records each CreateDevice attempt.
 class cNullGraphicsSystem : public cGraphicsSystem
 {
 public:

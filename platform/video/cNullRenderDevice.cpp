@@ -1,5 +1,4 @@
-// cNullRenderDevice: a rendering device without hardware: it records every call, keeps its states and
-// textures in memory and returns injected results.
+// cNullRenderDevice: a rendering device without hardware that records every call.
 #include "platform/video/cNullRenderDevice.h"
 
 #include <cstdarg>

@@ -1,5 +1,4 @@
-// cNullRenderDevice: a rendering device without hardware: it records every call, keeps its states and
-// textures in memory and returns injected results.
+// cNullRenderDevice: a rendering device without hardware that records every call.
 #pragma once
 
 #include "platform/video/RenderTypes.h"
@@ -14,6 +13,8 @@
 // Draws nothing. Each call adds one line to the log, for example "SetRenderState ZEnable 1",
 // "SetTextureStageState 0 ColorOp 4", "Clear 3 FF000000 1", "DrawIndexedPrimitiveUP TriangleList 4 2 16
 // 0x142".
+//
+// It keeps its states and textures in memory and returns the results a test injects.
 class cNullRenderDevice : public cRenderDevice
 {
 public:

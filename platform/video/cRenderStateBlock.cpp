@@ -1,5 +1,4 @@
-// cRenderStateBlock: every setting a device holds between draws, with the defaults a new or reset device
-// starts from.
+// cRenderStateBlock: every setting a device holds between draws, and the defaults it starts from.
 #include "platform/video/cRenderStateBlock.h"
 
 void cRenderStateBlock::SetDefaults(uint32_t width, uint32_t height)

@@ -1,5 +1,4 @@
-// cRenderStateBlock: every setting a device holds between draws, with the defaults a new or reset device
-// starts from.
+// cRenderStateBlock: every setting a device holds between draws, and the defaults it starts from.
 #pragma once
 
 #include "platform/video/RenderTypes.h"
@@ -10,6 +9,8 @@ class cRenderTexture;
 
 // The plain state of a device: both the null and the OpenGL device keep one and check their
 // arguments through it.
+//
+// A new device starts from the defaults, and so does a device after a reset.
 class cRenderStateBlock
 {
 public:

@@ -1,5 +1,4 @@
-// GLDeviceFixture: an OpenGL device on SDL's offscreen driver with a small back buffer, helpers to draw quads
-// and read pixels back.
+// GLDeviceFixture: an OpenGL device on SDL's offscreen driver, with helpers to draw quads and read pixels.
 #include "GLDeviceFixture.h"
 
 #include <SDL.h>

@@ -1,5 +1,4 @@
-// Tests of the memory side of device textures: levels, locking from several threads, uploads marked on
-// unlock.
+// Tests of the memory side of device textures: levels, locking across threads, uploads marked on unlock.
 #include "platform/video/cRenderTexture.h"
 
 #include <gtest/gtest.h>

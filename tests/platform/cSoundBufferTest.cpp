@@ -1,5 +1,4 @@
-// Tests of the sound device's buffers and mixer: gain and pan laws, looping, resampling, clipping and
-// locking.
+// Tests of the sound device's buffers and mixer: gain and pan laws, looping, resampling, clipping, locking.
 #include "platform/audio/cSoundBuffer.h"
 #include "platform/audio/cNullAudioDevice.h"
 

@@ -1,5 +1,4 @@
-// Tests of the system sound output through SDL: its disk driver records what the mixer plays; a missing
-// driver means no device.
+// Tests of the system sound output through SDL, whose disk driver records what the mixer plays.
 #include "tests/sound/SoundFixture.h"
 
 #include "platform/audio/cSdlAudioDevice.h"

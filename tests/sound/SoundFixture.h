@@ -1,5 +1,4 @@
-// The sound manager test fixture: a scratch Data/Audio folder, a console to read messages from, and a
-// hand-pulled null device.
+// The sound manager test fixture: a scratch Data/Audio folder, a console and a hand-pulled null device.
 #pragma once
 
 #include "base/cConsole.h"

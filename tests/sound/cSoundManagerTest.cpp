@@ -1,5 +1,4 @@
-// Tests of the sound manager's effects: attenuation, volumes, filling and refilling the buffers, the channel
-// limit.
+// Tests of the sound manager's effects: attenuation, volumes, buffer filling and refilling, channel limit.
 #include "tests/sound/SoundFixture.h"
 
 #include <cmath>

@@ -1,5 +1,4 @@
-// Tests of the Data folder the build makes: every file reads back through the engine, the texts the game
-// needs are there, the character map covers them, the sheets have their layout, and a rebuild is identical.
+// Tests of the Data folder the build makes, read back through the engine the way the game reads it.
 #include "base/TrackedAllocator.h"
 #include "game/cGame.h"
 #include "platform/cClock.h"

@@ -1,5 +1,4 @@
-// cCharMapWriter: writes the character-map script, one "char XXXX n" line per character the fonts draw, which
-// the engine runs at start-up to map typed characters to glyphs.
+// cCharMapWriter: writes the character-map script, one "char XXXX n" line per character the fonts draw.
 #include "tools/datagen/cCharMapWriter.h"
 
 #include "tools/datagen/cCharset.h"

@@ -1,5 +1,4 @@
-// cCharMapWriter: writes the character-map script, one "char XXXX n" line per character the fonts draw, which
-// the engine runs at start-up to map typed characters to glyphs.
+// cCharMapWriter: writes the character-map script, one "char XXXX n" line per character the fonts draw.
 #pragma once
 
 #include "tools/datagen/cDataWriter.h"
@@ -8,6 +7,7 @@
 
 class cCharset;
 
+// The engine runs the script at start-up to map typed characters to glyphs.
 class cCharMapWriter : public cDataWriter
 {
 public:

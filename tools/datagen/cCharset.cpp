@@ -1,5 +1,4 @@
-// cCharset: the characters the game's fonts draw and the glyph each one has; the one table behind the
-// language table, the character map and the font sheets.
+// cCharset: the characters the game's fonts draw and the glyph each one has.
 #include "tools/datagen/cCharset.h"
 
 #include "tools/datagen/cSourceFile.h"

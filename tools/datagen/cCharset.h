@@ -1,5 +1,4 @@
-// cCharset: the characters the game's fonts draw and the glyph each one has; the one table behind the
-// language table, the character map and the font sheets.
+// cCharset: the characters the game's fonts draw and the glyph each one has.
 #pragma once
 
 #include <cstddef>
@@ -8,6 +7,7 @@
 #include <string>
 #include <vector>
 
+// The one table behind the language table, the character map and the font sheets.
 class cCharset
 {
 public:

@@ -1,6 +1,4 @@
-// cConsoleFontWriter: bakes the console's own sheet: the 256 byte codes in a 16 x 16 grid of a monospaced
-// face, shaped for the console's cells, which are drawn 16 wide and 24 high and advance by 0.7 of their
-// width.
+// cConsoleFontWriter: bakes the console's own font sheet: the 256 byte codes in a 16 x 16 grid.
 #include "tools/datagen/cConsoleFontWriter.h"
 
 #include "tools/datagen/cFontBaker.h"

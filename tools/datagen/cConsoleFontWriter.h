@@ -1,6 +1,4 @@
-// cConsoleFontWriter: bakes the console's own sheet: the 256 byte codes in a 16 x 16 grid of a monospaced
-// face, shaped for the console's cells, which are drawn 16 wide and 24 high and advance by 0.7 of their
-// width.
+// cConsoleFontWriter: bakes the console's own font sheet: the 256 byte codes in a 16 x 16 grid.
 #pragma once
 
 #include "tools/datagen/cDataWriter.h"
@@ -9,6 +7,8 @@
 
 class cCharset;
 
+// The face is monospaced and shaped for the console's cells, which are drawn 16 wide and 24 high and
+// advance by 0.7 of their width.
 class cConsoleFontWriter : public cDataWriter
 {
 public:

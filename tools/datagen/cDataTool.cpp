@@ -1,5 +1,4 @@
-// cDataTool: makes the game's whole Data folder from the hand-written sources: loads the charset, sets up one
-// writer per kind of file and runs them into a fresh folder that replaces the old one only when all succeed.
+// cDataTool: makes the game's whole Data folder from the hand-written sources.
 #include "tools/datagen/cDataTool.h"
 
 #include "tools/datagen/cCharMapWriter.h"

@@ -1,5 +1,4 @@
-// cDataTool: makes the game's whole Data folder from the hand-written sources: loads the charset, sets up one
-// writer per kind of file and runs them into a fresh folder that replaces the old one only when all succeed.
+// cDataTool: makes the game's whole Data folder from the hand-written sources.
 #pragma once
 
 #include "tools/datagen/cCharset.h"
@@ -9,6 +8,8 @@
 #include <string>
 #include <vector>
 
+// Loads the charset, sets up one writer per kind of file and runs them into a fresh folder, which
+// replaces the old one only when all succeed.
 class cDataTool
 {
 public:

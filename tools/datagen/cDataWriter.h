@@ -1,11 +1,11 @@
-// cDataWriter: one kind of file the data tool makes; the tool runs its writers in order into one output
-// folder.
+// cDataWriter: one kind of file the data tool makes.
 #pragma once
 
 #include <string>
 
 class cOutputFolder;
 
+// The tool runs its writers in order into one output folder.
 class cDataWriter
 {
 public:

@@ -1,5 +1,4 @@
-// cFontBaker: draws the charset's glyphs of one font face with FreeType into a sheet of square cells, white
-// with the coverage in alpha, and measures each glyph's advance.
+// cFontBaker: draws the charset's glyphs of one font face with FreeType into a sheet of square cells.
 #include "tools/datagen/cFontBaker.h"
 
 #include <ft2build.h>

@@ -1,5 +1,4 @@
-// cFontBaker: draws the charset's glyphs of one font face with FreeType into a sheet of square cells, white
-// with the coverage in alpha, and measures each glyph's advance.
+// cFontBaker: draws the charset's glyphs of one font face with FreeType into a sheet of square cells.
 #pragma once
 
 #include "tools/datagen/cCharset.h"
@@ -12,6 +11,7 @@
 struct FT_LibraryRec_;
 struct FT_FaceRec_;
 
+// The glyphs are white with their coverage in alpha; each glyph's advance is measured as well.
 class cFontBaker
 {
 public:

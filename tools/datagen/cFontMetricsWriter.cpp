@@ -1,5 +1,4 @@
-// cFontMetricsWriter: writes a .qfm font metrics file: for each of the 1024 glyphs its advance as an unsigned
-// 16-bit little-endian count of 1/64 cells.
+// cFontMetricsWriter: writes a .qfm font metrics file: the advance of each of the 1024 glyphs.
 #include "tools/datagen/cFontMetricsWriter.h"
 
 #include "tools/datagen/cCharset.h"

@@ -1,5 +1,4 @@
-// cFontMetricsWriter: writes a .qfm font metrics file: for each of the 1024 glyphs its advance as an unsigned
-// 16-bit little-endian count of 1/64 cells.
+// cFontMetricsWriter: writes a .qfm font metrics file: the advance of each of the 1024 glyphs.
 #pragma once
 
 #include "tools/datagen/cDataWriter.h"
@@ -8,6 +7,7 @@
 #include <string>
 #include <vector>
 
+// Each advance is an unsigned 16-bit little-endian count of 1/64 cells.
 class cFontMetricsWriter : public cDataWriter
 {
 public:

@@ -1,5 +1,4 @@
-// cFontWriter: bakes one proportional font and writes its three sheets with their metrics: the plain name and
-// the "_lowres_cn" suffix as 1024 x 1024 sheets of 32-pixel cells, the "_cn" suffix as 2048 x 2048 of 64.
+// cFontWriter: bakes one proportional font and writes its three sheets with their metrics.
 #include "tools/datagen/cFontWriter.h"
 
 #include "tools/datagen/cCharset.h"

@@ -1,5 +1,4 @@
-// cFontWriter: bakes one proportional font and writes its three sheets with their metrics: the plain name and
-// the "_lowres_cn" suffix as 1024 x 1024 sheets of 32-pixel cells, the "_cn" suffix as 2048 x 2048 of 64.
+// cFontWriter: bakes one proportional font and writes its three sheets with their metrics.
 #pragma once
 
 #include "tools/datagen/cDataWriter.h"
@@ -9,6 +8,8 @@
 
 class cCharset;
 
+// The plain name and the "_lowres_cn" suffix are 1024 x 1024 sheets of 32-pixel cells, the "_cn" suffix
+// 2048 x 2048 of 64.
 class cFontWriter : public cDataWriter
 {
 public:

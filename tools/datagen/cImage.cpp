@@ -1,5 +1,4 @@
-// cImage: a picture in memory as 32-bit ARGB pixels, row after row from the top, with the part of it the
-// picture covers.
+// cImage: a texture-sized picture in memory as 32-bit ARGB pixels, row after row from the top.
 #include "tools/datagen/cImage.h"
 
 cImage::cImage(int textureWidth, int textureHeight, uint32_t fill)

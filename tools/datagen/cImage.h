@@ -1,5 +1,4 @@
-// cImage: a picture in memory as 32-bit ARGB pixels, row after row from the top, with the part of it the
-// picture covers.
+// cImage: a texture-sized picture in memory as 32-bit ARGB pixels, row after row from the top.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +17,7 @@ public:
     void SetPixel(int x, int y, uint32_t argb) { pixels[size_t(y) * size_t(width) + size_t(x)] = argb; }
     const std::vector<uint32_t>& GetPixels() const { return pixels; }
 
+    // The part of the texture the picture covers.
     int imageWidth;
     int imageHeight;
 

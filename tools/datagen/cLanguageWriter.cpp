@@ -1,5 +1,4 @@
-// cLanguageWriter: compiles the UTF-8 text source ("ID<TAB>text" lines) into the language table the engine
-// loads at start-up: id, NUL, text, NUL, ... with the texts in the fonts' glyph codes.
+// cLanguageWriter: compiles the UTF-8 text source into the language table the engine loads at start-up.
 #include "tools/datagen/cLanguageWriter.h"
 
 #include "tools/datagen/cCharset.h"

@@ -1,5 +1,4 @@
-// cLanguageWriter: compiles the UTF-8 text source ("ID<TAB>text" lines) into the language table the engine
-// loads at start-up: id, NUL, text, NUL, ... with the texts in the fonts' glyph codes.
+// cLanguageWriter: compiles the UTF-8 text source into the language table the engine loads at start-up.
 #pragma once
 
 #include "tools/datagen/cDataWriter.h"
@@ -10,6 +9,8 @@
 
 class cCharset;
 
+// The source has "ID<TAB>text" lines; the table is id, NUL, text, NUL, ... with the texts in the fonts'
+// glyph codes.
 class cLanguageWriter : public cDataWriter
 {
 public:

@@ -1,5 +1,4 @@
-// cScriptWriter: writes .qsc scripts with the CR LF line ends the interpreter cuts lines at; mirrors the
-// hand-written scripts (kept with LF) of a source folder into the data folder.
+// cScriptWriter: writes .qsc scripts with the CR LF line ends the interpreter cuts lines at.
 #include "tools/datagen/cScriptWriter.h"
 
 #include "tools/datagen/cOutputFolder.h"

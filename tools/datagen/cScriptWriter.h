@@ -1,5 +1,4 @@
-// cScriptWriter: writes .qsc scripts with the CR LF line ends the interpreter cuts lines at; mirrors the
-// hand-written scripts (kept with LF) of a source folder into the data folder.
+// cScriptWriter: writes .qsc scripts with the CR LF line ends the interpreter cuts lines at.
 #pragma once
 
 #include "tools/datagen/cDataWriter.h"
@@ -7,6 +6,7 @@
 #include <string>
 #include <vector>
 
+// Also mirrors the hand-written scripts (kept with LF) of a source folder into the data folder.
 class cScriptWriter : public cDataWriter
 {
 public:

@@ -1,5 +1,4 @@
-// cTextureWriter: writes a picture as a .qtx texture: texture width, height, image width, height (32-bit
-// little-endian) and the pixels as blue, green, red, alpha bytes, first row first.
+// cTextureWriter: writes a picture as a .qtx texture.
 #include "tools/datagen/cTextureWriter.h"
 
 #include "tools/datagen/cImage.h"

@@ -1,5 +1,4 @@
-// cTextureWriter: writes a picture as a .qtx texture: texture width, height, image width, height (32-bit
-// little-endian) and the pixels as blue, green, red, alpha bytes, first row first.
+// cTextureWriter: writes a picture as a .qtx texture.
 #pragma once
 
 #include "tools/datagen/cDataWriter.h"
@@ -8,6 +7,8 @@
 
 class cImage;
 
+// The file holds texture width, height, image width, height (32-bit little-endian), then the pixels as
+// blue, green, red, alpha bytes, first row first.
 class cTextureWriter : public cDataWriter
 {
 public:
