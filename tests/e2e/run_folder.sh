@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# qorn-console started in the game's run folder finds its language table and character map, runs both start-up
-# scripts and logs no missing file, warning or error.
+# qorn-console in the game's run folder: texts, character map and both start-up scripts load without complaint.
 #   run_folder.sh <qorn-console> <run folder>
 set -u
 console=$(realpath "$1")
