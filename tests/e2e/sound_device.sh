@@ -2,25 +2,14 @@
 # The game with and without a sound device: the disk driver receives the mix; no driver at all logs a warning and the game goes on.
 set -u
 game=$(realpath "$1")
-scratch=$(mktemp -d)
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    rm -rf "$scratch"
-}
-trap cleanup EXIT
-cd "$scratch"
-export XDG_DATA_HOME="$scratch/xdg" SDL_VIDEODRIVER=offscreen
+source "$(dirname "$0")/game_session.sh"
 
 # Starts the game with an audio driver, waits for its start-up, lets it run a moment and stops it.
 run_game() {
     local driver=$1 log=$2
     SDL_AUDIODRIVER=$driver SDL_DISKAUDIOFILE="$scratch/mix.raw" "$game" >"$log" 2>&1 &
     pid=$!
-    for _ in $(seq 1 100); do
-        grep -q "Application initialized." "$log" 2>/dev/null && break
-        sleep 0.1
-    done
+    wait_for_startup "$log"
     sleep 0.3
     kill -0 "$pid" 2>/dev/null || { echo "the game with driver '$driver' is gone (another copy running?)"; cat "$log"; exit 1; }
     kill -TERM "$pid"
